@@ -1,0 +1,39 @@
+#include "Oracles.h"
+
+#include "app/WindowRegistry.h"
+#include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
+#include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
+
+namespace {
+
+template<class W>
+OracleWindow *mainWindow()
+{
+    return WindowRegistry::window<W>();
+}
+
+} // namespace
+
+// Hidden entries stand below the two visible rows; nothing ever shows them.
+const OracleEntry OracleTable[OracleCount] = {
+    {"Coffee Cup Reading", true, "icon_coffee_cup.svg", "Picture2", 4680, 120, &mainWindow<frmCoffeeCupReadingMain>},
+    {"Domino Oracle", false, "icon_domino.svg", "Picture3", 1080, 1320, nullptr},
+    {"Fortune Cookie", false, "icon_fortune_cookie.svg", "Picture4", 4680, 1320, nullptr},
+    {"Mahjong Oracle", false, "icon_mahjong.svg", "Picture5", 8400, 1320, nullptr},
+    {"Tea Leaf Reading", true, "icon_tea_leaf.svg", "Picture7", 1080, 120, nullptr},
+    {"Bibliomancy", true, "icon_bibliomancy.svg", "Picture8", 8400, 120, nullptr},
+    {"Cyclomancy", true, "icon_cyclomancy.svg", "Picture9", 1080, 720, nullptr},
+    {"Arithmancy", true, "icon_arithmancy.svg", "Picture10", 4680, 720, nullptr},
+    {"Podomancy", true, "icon_podomancy.svg", "Picture11", 8400, 720, nullptr},
+};
+
+void CloseAllOracleWindows()
+{
+    WindowRegistry::unload<frmCoffeeCupReadingDisplay>();
+    WindowRegistry::unload<frmCoffeeCupReadingMain>();
+    // frmDominoOracleDisplay, frmDominoOracleMain, frmFortuneCookieDisplay,
+    // frmFortuneCookieMain, frmMahjongOracleDisplay, frmMahjongOracleMain
+    // frmTeaLeafReadingDisplay, frmTeaLeafReadingMain, frmTeaLeafReadingSave
+    // frmBibliomancyDisplay, frmBibliomancyMain, frmCyclomancyMain, frmArithmancyMain
+    // frmPodomancyDisplay, frmPodomancyMain
+}

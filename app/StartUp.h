@@ -1,0 +1,11 @@
+#pragma once
+
+// The program's start: one copy per user, seeding, the update reminder, then
+// the main window. Returns false when the program is to end at once.
+bool StartUp();
+
+// Returns only when no other copy runs; otherwise tells the user and ends.
+bool CheckSingleInstance();
+
+// Unloads every loaded window and ends the program.
+void ShutDownProgram();

@@ -1,0 +1,323 @@
+#include "frmMDI.h"
+
+#include "app/frmAbout.h"
+#include "app/Oracles.h"
+#include "app/StartUp.h"
+#include "app/WindowRegistry.h"
+#include "frame/modHelp.h"
+#include "frame/MsgBox.h"
+#include "frame/OracleWindow.h"
+#include "frame/Widgets.h"
+#include "platform/Desktop.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using platform::twips;
+
+namespace {
+
+// The welcome panel: its own background reports the pointer moving over it.
+class WelcomePanel : public QWidget {
+public:
+    std::function<void()> onMouseMove;
+    explicit WelcomePanel(QWidget *parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("picMain"));
+        setMouseTracking(true);
+        setAutoFillBackground(true);
+        setBackgroundRole(QPalette::Base);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent *) override
+    {
+        if (onMouseMove)
+            onMouseMove();
+    }
+};
+
+const char *const WelcomeCaptions[3] = {
+    "Welcome to Orrin Vodadadore I",
+    "Welcome to the first edition of Orrin Vodadadore Suite. This is an absolutely amazing collection of "
+    "divination softwares they can make a huge difference in your life. Try out the different softwares and "
+    "see which one works for you. Try out Orrin Vodadadore Suite II for more such tools.",
+    "Orrin Vodadadore I includes the following programs",
+};
+
+// Top of each oracle caption in the welcome panel's column (label index 3..11);
+// the hidden ones keep a place that is never seen.
+const int CaptionTopTwips[OracleCount] = {3120, 0, 0, 0, 2640, 3600, 4080, 4560, 5040};
+
+const int ContainerWidthTwips = 11400;
+const int CaptionWidthTwips = 4200;
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+} // namespace
+
+frmMDI::frmMDI()
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QString::fromUtf8(ProgramTitle));
+    setFont(captionFont());
+
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    Picture1 = new QWidget(central);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFixedHeight(twips(1455));
+    column->addWidget(Picture1);
+
+    mdiArea = new QMdiArea(central);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    column->addWidget(mdiArea, 1);
+
+    PicCoBrand = new QWidget(central);
+    PicCoBrand->setObjectName(QStringLiteral("PicCoBrand"));
+    PicCoBrand->setFixedHeight(twips(1500));
+    column->addWidget(PicCoBrand);
+    setCentralWidget(central);
+
+    buildLauncher();
+    buildWelcomePanel();
+    buildBottomStrip();
+    buildMenus();
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::refreshMenus);
+    resize(twips(11880), twips(8190) + menuBar()->sizeHint().height());
+    MDIForm_Load();
+}
+
+void frmMDI::buildLauncher()
+{
+    picButtonContainer = new QWidget(Picture1);
+    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    picButtonContainer->resize(twips(ContainerWidthTwips), twips(1335));
+    for (int index = 0; index < OracleCount; ++index) {
+        const OracleEntry &entry = OracleTable[index];
+        auto *button = new QPushButton(QString::fromUtf8(entry.caption), picButtonContainer);
+        button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
+        place(button, entry.buttonLeftTwips, entry.buttonTopTwips, 2850, 495);
+        button->setVisible(entry.shown);
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+        cmdSelectOption[index] = button;
+
+        auto *icon = new PictureBox(QString::fromLatin1(entry.iconName),
+                                    QString::fromLatin1(entry.iconPicture), picButtonContainer);
+        place(icon, entry.buttonLeftTwips - 600, entry.buttonTopTwips - 8, 510, 510);
+        icon->setVisible(entry.shown);
+        launcherIcon[index] = icon;
+    }
+}
+
+void frmMDI::buildWelcomePanel()
+{
+    auto *panel = new WelcomePanel(mdiArea->viewport());
+    panel->onMouseMove = [this] { picMain_MouseMove(); };
+    picMain = panel;
+    mdiArea->viewport()->installEventFilter(this);
+
+    const QFont fonts[3] = {captionFont(18, true), captionFont(10), captionFont(11, true)};
+    for (int index = 0; index < 12; ++index) {
+        const bool welcome = index < 3;
+        const OracleEntry *entry = welcome ? nullptr : &OracleTable[index - 3];
+        auto *label = new ClickableLabel(QStringLiteral("lblCaption(%1)").arg(index),
+                                         QString::fromUtf8(welcome ? WelcomeCaptions[index] : entry->caption),
+                                         picMain);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(welcome ? fonts[index] : captionFont(11));
+        label->setMouseTracking(true);
+        if (!welcome) {
+            label->setCursor(Qt::PointingHandCursor);
+            label->setForegroundRole(QPalette::Link);
+            label->setVisible(entry->shown);
+        }
+        connect(label, &ClickableLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+        connect(label, &ClickableLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
+        lblCaption[index] = label;
+    }
+    lblCaption[0]->resize(twips(10000), twips(540));
+    lblCaption[1]->resize(twips(10800), twips(1200));
+    lblCaption[2]->resize(twips(10000), twips(420));
+    for (int index = 3; index < 12; ++index)
+        lblCaption[index]->resize(twips(CaptionWidthTwips), twips(400));
+}
+
+void frmMDI::buildBottomStrip()
+{
+    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
+    cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
+    cmdMdiExit->resize(twips(1215), twips(495));
+    connect(cmdMdiExit, &QPushButton::clicked, this, [this] { WindowRegistry::unloadForm(this); });
+
+    Label7 = new LinkLabel(QStringLiteral("Label7"),
+                           QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                          "online. Get this software fully branded for your website. Click here for "
+                                          "more details."),
+                           PicCoBrand);
+    connect(Label7, &LinkLabel::clicked, this, &modHelp::OpenFullBrandOffer);
+
+    Picture6 = new PictureBox(QStringLiteral("Picture6"), QStringLiteral("community_banner.svg"), PicCoBrand);
+    Picture6->setCursor(Qt::PointingHandCursor);
+    connect(Picture6, &PictureBox::clicked, this, &modHelp::OpenCommunitySite);
+
+    lblQuillmereBanner = new LinkLabel(
+        QStringLiteral("lblQuillmereBanner"),
+        QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit us at ")
+            + QString::fromLatin1(modHelp::CommunitySiteName),
+        PicCoBrand);
+    lblQuillmereBanner->setAlignment(Qt::AlignCenter);
+    lblQuillmereBanner->setFont(captionFont(8.5, true));
+    lblQuillmereBanner->setWordWrap(false);
+    lblQuillmereBanner->resize(twips(12000), twips(330));
+    connect(lblQuillmereBanner, &LinkLabel::clicked, this, &modHelp::OpenCommunitySite);
+}
+
+void frmMDI::buildMenus()
+{
+    auto addItem = [this](QMenu *menu, const char *name, const char *caption) {
+        QAction *action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    mnuFile = new QMenu(QStringLiteral("&File"), this);
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    connect(addItem(mnuFile, "mnuExit", "E&xit"), &QAction::triggered, this,
+            [this] { WindowRegistry::unloadForm(this); });
+
+    mnuHelp = new QMenu(QStringLiteral("&Help"), this);
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addItem(mnuHelp, "mnuOnline", "&Online Help"), &QAction::triggered, this, &modHelp::OpenOnlineHelp);
+    connect(addItem(mnuHelp, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this,
+            &modHelp::OpenCommunitySite);
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    connect(addItem(mnuHelp, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, this,
+            &modHelp::OpenDownloadPage);
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    connect(addItem(mnuHelp, "mnuAbout", "&About Software"), &QAction::triggered, this, &ShowAboutWindow);
+    connect(addItem(mnuHelp, "mkmoney", "Make Money &Online"), &QAction::triggered, this,
+            &modHelp::OpenFullBrandOffer);
+    ownMenus = {mnuFile, mnuHelp};
+    refreshMenus();
+}
+
+void frmMDI::MDIForm_Load()
+{
+    const int screenWidth = platform::desktop().screenWidthTwips();
+    auto centreLeft = [screenWidth](QWidget *widget) {
+        return (screenWidth - widget->width() * platform::TwipsPerPixel) / 2;
+    };
+    lblQuillmereBanner->move(twips(centreLeft(lblQuillmereBanner)), twips(60));
+    picButtonContainer->move(twips(centreLeft(picButtonContainer)), twips(60));
+    lblCaption[0]->move(twips(centreLeft(lblCaption[0])), twips(360));
+    lblCaption[1]->move(twips(centreLeft(lblCaption[1])), twips(960));
+    lblCaption[2]->move(twips(centreLeft(lblCaption[2])), twips(2160));
+    for (int index = 3; index < 12; ++index)
+        lblCaption[index]->move(twips(centreLeft(lblCaption[index])), twips(CaptionTopTwips[index - 3]));
+    const int exitLeft = screenWidth - (cmdMdiExit->width() * platform::TwipsPerPixel + 120);
+    cmdMdiExit->move(twips(exitLeft), twips(660));
+
+    // The banner picture and the offer share the rest of the strip.
+    place(Picture6, 240, 480, 7020, 900);
+    const int offerLeft = 7500;
+    place(Label7, offerLeft, 450, qMax(2400, exitLeft - 360 - offerLeft), 960);
+}
+
+void frmMDI::refreshMenus()
+{
+    QList<QMenu *> shown = ownMenus;
+    QMdiSubWindow *active = mdiArea->activeSubWindow();
+    if (!active || !active->isVisible()) {
+        active = nullptr;
+        const auto stack = mdiArea->subWindowList(QMdiArea::StackingOrder);
+        for (auto it = stack.crbegin(); it != stack.crend() && !active; ++it)
+            if ((*it)->isVisible())
+                active = *it;
+    }
+    if (auto *oracle = qobject_cast<OracleWindow *>(active); oracle && !oracle->menus().isEmpty())
+        shown = oracle->menus();
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    for (QMenu *menu : shown)
+        bar->addMenu(menu);
+}
+
+void frmMDI::LaunchOracle(int index)
+{
+    CloseAllOracleWindows();
+    const OracleEntry &entry = OracleTable[index];
+    if (!entry.mainWindow)
+        return;
+    picMain->setVisible(false);
+    OracleWindow *oracle = entry.mainWindow();
+    oracle->show();
+    oracle->CentreOracleWindow();
+    mdiArea->setActiveSubWindow(oracle);
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    LaunchOracle(index);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    if (index < 3) {
+        CloseAllOracleWindows();
+        return;
+    }
+    LaunchOracle(index - 3);
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index < 3)
+        return;
+    QFont font = lblCaption[index]->font();
+    font.setUnderline(true);
+    lblCaption[index]->setFont(font);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (ClickableLabel *label : lblCaption) {
+        QFont font = label->font();
+        font.setUnderline(false);
+        label->setFont(font);
+    }
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) {
+        picMain->setGeometry(mdiArea->viewport()->rect());
+        picMain->lower();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    WindowRegistry::unloadForm(this);
+}
+
+void frmMDI::Form_Unload()
+{
+    ShutDownProgram();
+}

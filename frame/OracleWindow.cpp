@@ -1,0 +1,206 @@
+#include "OracleWindow.h"
+
+#include "app/frmAbout.h"
+#include "app/frmMDI.h"
+#include "app/WindowRegistry.h"
+#include "frame/modHelp.h"
+#include "frame/Widgets.h"
+#include "platform/Desktop.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+const char CommunityCaption[] =
+    "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. ";
+const char CoBrandWithBlanks[] =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding.";
+const char CoBrandWithoutBlanks[] =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &&  link here. See \"Help\" for details.Click Here for more info on co-branding.";
+const char FullBrandCaption[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website. Click here for more details.";
+
+} // namespace
+
+OracleWindow::OracleWindow(const Design &design)
+    : designedWidthTwips(design.widthTwips)
+{
+    setWindowTitle(design.title);
+    setFont(captionFont());
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setOption(QMdiSubWindow::RubberBandMove);
+
+    auto *body = new QWidget(this);
+    auto *column = new QVBoxLayout(body);
+    column->setContentsMargins(12, 8, 12, 8);
+    column->setSpacing(8);
+    contentLayout = new QVBoxLayout;
+    contentLayout->setSpacing(8);
+
+    buildFileMenu(design);
+    buildHelpMenu(design);
+    buildLinks(design);
+
+    if (Label61)
+        column->addWidget(Label61);
+    column->addLayout(contentLayout, 1);
+
+    auto *strip = new QHBoxLayout;
+    strip->setSpacing(12);
+    if (lblCobrand) {
+        auto *offers = new QStackedLayout;
+        offers->addWidget(lblCobrand);
+        offers->addWidget(lblFullBrand);
+        offers->setCurrentWidget(design.offerOnTop == OfferOnTop::CoBrand
+                                     ? static_cast<QWidget *>(lblCobrand)
+                                     : lblFullBrand);
+        strip->addLayout(offers, 1);
+    } else {
+        strip->addStretch(1);
+    }
+    stripButtons = new QHBoxLayout;
+    stripButtons->setSpacing(8);
+    strip->addLayout(stripButtons);
+    column->addLayout(strip);
+
+    if (design.exitButton) {
+        cmdExit = new QPushButton(QStringLiteral("&Exit"), body);
+        cmdExit->setObjectName(QStringLiteral("cmdExit"));
+        connect(cmdExit, &QPushButton::clicked, this, [this] { WindowRegistry::unloadForm(this); });
+        stripButtons->addWidget(cmdExit);
+    }
+
+    setWidget(body);
+    WindowRegistry::window<frmMDI>()->mdiArea->addSubWindow(this);
+    hide();
+}
+
+void OracleWindow::buildFileMenu(const Design &design)
+{
+    if (design.fileMenu == FileMenu::None)
+        return;
+    QMenu *file = newMenu(design.fileMenuName, "&File");
+    if (design.fileMenu == FileMenu::BackAndExit)
+        mnuFileBack = newAction(file, "mnuFileBack", "&Back");
+    mnuExit = newAction(file, "mnuExit", "E&xit");
+    connect(mnuExit, &QAction::triggered, this, [this] {
+        if (cmdExit)
+            cmdExit->click();
+        else
+            WindowRegistry::unloadForm(this);
+    });
+}
+
+void OracleWindow::buildHelpMenu(const Design &design)
+{
+    if (!design.helpMenu)
+        return;
+    const bool mainStyle = design.helpStyle == HelpStyle::MainWindow;
+    QMenu *help = newMenu("mnuHelp", "&Help");
+    connect(newAction(help, "mnuOnline", "&Online Help"), &QAction::triggered, this, &modHelp::OpenOnlineHelp);
+    connect(newAction(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this, &modHelp::OpenCommunitySite);
+    help->addSeparator()->setObjectName(QString::fromLatin1(mainStyle ? "mnuHelp1" : "mnuFileSep1"));
+    connect(newAction(help, "mnuUpdate", mainStyle ? "Check for Software &Update" : "&Check for Software Update"),
+            &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    help->addSeparator()->setObjectName(QString::fromLatin1(mainStyle ? "mnuHelp2" : "mnuFileSep2"));
+    connect(newAction(help, "mnuAbout", "&About Software"), &QAction::triggered, this, &ShowAboutWindow);
+    connect(newAction(help, design.makeMoneyName, "Make Money &Online"), &QAction::triggered, this,
+            &modHelp::OpenFullBrandOffer);
+}
+
+void OracleWindow::buildLinks(const Design &design)
+{
+    if (!design.linkLabels)
+        return;
+    Label61 = new LinkLabel(QStringLiteral("Label61"),
+                            QString::fromUtf8(CommunityCaption) + QStringLiteral("Visit us at ")
+                                + QString::fromLatin1(modHelp::CommunitySiteName),
+                            this);
+    lblCobrand = new LinkLabel(QStringLiteral("lblCobrand"),
+                               labelCaption(design.cobrandFourBlanks ? CoBrandWithBlanks : CoBrandWithoutBlanks),
+                               this);
+    lblFullBrand = new LinkLabel(QStringLiteral("lblFullBrand"), labelCaption(FullBrandCaption), this);
+    connect(Label61, &LinkLabel::clicked, this, &modHelp::OpenCommunitySite);
+    connect(lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandOffer);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandOffer);
+}
+
+QMenu *OracleWindow::newMenu(const char *objectName, const char *caption)
+{
+    auto *menu = new QMenu(QString::fromUtf8(caption), this);
+    menu->setObjectName(QString::fromLatin1(objectName));
+    windowMenus.append(menu);
+    return menu;
+}
+
+QAction *OracleWindow::newAction(QMenu *menu, const char *objectName, const char *caption)
+{
+    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+void OracleWindow::addMenuFirst(QMenu *menu)
+{
+    windowMenus.removeOne(menu);
+    windowMenus.prepend(menu);
+}
+
+void OracleWindow::addStripButton(QPushButton *button)
+{
+    stripButtons->insertWidget(cmdExit ? stripButtons->count() - 1 : stripButtons->count(), button);
+}
+
+void OracleWindow::fitToContents()
+{
+    widget()->adjustSize();
+    const int width = platform::twips(designedWidthTwips);
+    resize(width, qMax(heightForWidth(width), sizeHint().height()));
+}
+
+void OracleWindow::CentreOracleWindow()
+{
+    if (height() < sizeHint().height())
+        fitToContents();
+    const int widthTwips = width() * platform::TwipsPerPixel;
+    const int left = (platform::desktop().screenWidthTwips() - widthTwips) / 2;
+    move(platform::twips(left), 0);
+}
+
+void OracleWindow::Form_Unload()
+{
+    oracleUnload();
+    if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
+        main->picMain->setVisible(true);
+}
+
+void OracleWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    WindowRegistry::unloadForm(this);
+}
+
+void OracleWindow::showEvent(QShowEvent *event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
+        main->refreshMenus();
+}
+
+void OracleWindow::hideEvent(QHideEvent *event)
+{
+    QMdiSubWindow::hideEvent(event);
+    if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
+        main->refreshMenus();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// Verdana, or DejaVu Sans where Verdana is missing: never the default font.
+QFont captionFont(qreal pointSize = 9.0, bool bold = false);
+
+// A label caption as designed: "&&" shows as one "&".
+QString labelCaption(const char *designed);
+
+// A label that reacts to clicks; used for the link labels and the launcher captions.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(const QString &objectName, const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// A link to one of the maker's pages: pointing hand, link colour, underlined on hover.
+class LinkLabel : public ClickableLabel {
+    Q_OBJECT
+public:
+    LinkLabel(const QString &objectName, const QString &text, QWidget *parent = nullptr);
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+};
+
+// A picture box showing one of the program's SVG pictures, scaled to fit and
+// kept in proportion. It can show a flat single-line border.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(const QString &objectName, const QString &picture, QWidget *parent = nullptr);
+
+    void setBorder(bool shown);
+    bool hasBorder() const { return border; }
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QSvgRenderer *renderer;
+    bool border = false;
+};
+
+// A small filled circle, like a shape control.
+class Dot : public QWidget {
+    Q_OBJECT
+public:
+    Dot(const QString &objectName, QWidget *parent = nullptr);
+    QSize sizeHint() const override { return {14, 14}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// The "Please Wait" panel `picMessage`: the label `pi` and the dots shp1..shp4.
+class PleaseWaitPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit PleaseWaitPanel(QWidget *parent = nullptr);
+
+    Dot *dot(int number) const { return dots[number - 1]; } // 1..4
+    void hideDots();
+
+private:
+    Dot *dots[4];
+};

@@ -1,0 +1,74 @@
+#include "frmCoffeeCupReadingDisplay.h"
+
+#include "app/frmMDI.h"
+#include "app/WindowRegistry.h"
+#include "frame/Widgets.h"
+#include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+OracleWindow::Design displayDesign()
+{
+    OracleWindow::Design design;
+    design.title = QStringLiteral("Orrin Coffee Cup Reading");
+    design.fileMenu = OracleWindow::FileMenu::BackAndExit;
+    design.helpStyle = OracleWindow::HelpStyle::DisplayWindow;
+    design.makeMoneyName = "mkmoney";
+    design.offerOnTop = OracleWindow::OfferOnTop::FullBrand;
+    design.exitButton = true;
+    return design;
+}
+
+} // namespace
+
+frmCoffeeCupReadingDisplay::frmCoffeeCupReadingDisplay()
+    : OracleWindow(displayDesign())
+{
+    lblCaption = new QLabel(QStringLiteral("Your Coffee Cup Symbol for the Day is:"), this);
+    lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    lblCaption->setFont(captionFont(11, true));
+    lblCaption->setAlignment(Qt::AlignCenter);
+
+    lblElement = new QLabel(this);
+    lblElement->setObjectName(QStringLiteral("lblElement"));
+    lblElement->setFont(captionFont(20, true));
+    lblElement->setAlignment(Qt::AlignCenter);
+    lblElement->setTextFormat(Qt::PlainText);
+    lblElement->setForegroundRole(QPalette::Highlight);
+
+    lblDesc = new QLabel(this);
+    lblDesc->setObjectName(QStringLiteral("lblDesc"));
+    lblDesc->setFont(captionFont(11));
+    lblDesc->setWordWrap(true);
+    lblDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblDesc->setTextFormat(Qt::PlainText);
+    lblDesc->setMinimumHeight(90);
+
+    cmdOK = new QPushButton(QStringLiteral("&Back"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmCoffeeCupReadingDisplay::cmdOK_Click);
+    connect(mnuFileBack, &QAction::triggered, this, &frmCoffeeCupReadingDisplay::cmdOK_Click);
+    addStripButton(cmdOK);
+
+    content()->addSpacing(12);
+    content()->addWidget(lblCaption);
+    content()->addWidget(lblElement);
+    content()->addWidget(lblDesc);
+    content()->addStretch();
+    CentreOracleWindow();
+}
+
+void frmCoffeeCupReadingDisplay::cmdOK_Click()
+{
+    auto *main = WindowRegistry::window<frmCoffeeCupReadingMain>();
+    main->picMessage->hideDots();
+    WindowRegistry::unloadForm(this);
+    main->show();
+    main->CentreOracleWindow();
+    WindowRegistry::window<frmMDI>()->picMain->setVisible(false);
+}

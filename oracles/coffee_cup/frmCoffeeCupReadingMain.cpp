@@ -1,0 +1,82 @@
+#include "frmCoffeeCupReadingMain.h"
+
+#include "app/frmMDI.h"
+#include "app/WindowRegistry.h"
+#include "frame/Pause.h"
+#include "frame/Widgets.h"
+#include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
+#include "oracles/coffee_cup/modCoffeeCupReading.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+OracleWindow::Design mainDesign()
+{
+    OracleWindow::Design design;
+    design.title = QStringLiteral("Orrin Coffee Cup Reading");
+    design.makeMoneyName = "mkmoney";
+    return design;
+}
+
+} // namespace
+
+frmCoffeeCupReadingMain::frmCoffeeCupReadingMain()
+    : OracleWindow(mainDesign())
+{
+    Label1 = new QLabel(QStringLiteral("Get answers to your problems with Orrin Coffee Cup Reading. "
+                                       "Start now for immediate results!"),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(captionFont(11, true));
+
+    lblCaption = new QLabel(QStringLiteral("Click On The Coffee Pot To Know Your Coffee Cup Reading For the Day"), this);
+    lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    lblCaption->setWordWrap(true);
+    lblCaption->setAlignment(Qt::AlignCenter);
+
+    picCoffeePot = new PictureBox(QStringLiteral("picCoffeePot"), QStringLiteral("coffee_pot.svg"), this);
+    picCoffeePot->setFixedSize(200, 220);
+    picCoffeePot->setCursor(Qt::PointingHandCursor);
+    connect(picCoffeePot, &PictureBox::clicked, this, &frmCoffeeCupReadingMain::picCoffeePot_Click);
+
+    picMessage = new PleaseWaitPanel(this);
+    picMessage->setFixedWidth(260);
+
+    content()->addWidget(Label1);
+    content()->addWidget(lblCaption);
+    content()->addWidget(picCoffeePot, 0, Qt::AlignHCenter);
+    // The panel keeps its place while hidden so that the window does not jump.
+    QSizePolicy keepPlace = picMessage->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    picMessage->setSizePolicy(keepPlace);
+    content()->addWidget(picMessage, 0, Qt::AlignHCenter);
+    CentreOracleWindow();
+}
+
+void frmCoffeeCupReadingMain::picCoffeePot_Click()
+{
+    if (drawing)
+        return;
+    drawing = true;
+    const qint16 drawn = modCoffeeCupReading::DrawCoffeeCupSymbol();
+    modCoffeeCupReading::LoadCoffeeCupTable();
+    picMessage->show();
+    for (int number = 1; number <= 4; ++number) {
+        picMessage->dot(number)->show();
+        if (!Pause(1, this))
+            return; // unloaded during the wait: the draw is abandoned
+    }
+    picMessage->hide();
+    drawing = false;
+
+    auto *display = WindowRegistry::window<frmCoffeeCupReadingDisplay>();
+    display->lblElement->setText(modCoffeeCupReading::SymbolName[drawn]);
+    display->lblDesc->setText(modCoffeeCupReading::SymbolMeaning[drawn]);
+    hide();
+    display->show();
+    display->CentreOracleWindow();
+    WindowRegistry::window<frmMDI>()->picMain->setVisible(false);
+}

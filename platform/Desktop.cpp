@@ -1,0 +1,110 @@
+#include "Desktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+
+namespace platform {
+namespace {
+
+QWidget *dialogParent()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+class QtDesktop final : public Desktop {
+public:
+    QMessageBox::StandardButton showMessage(const MessageRequest &request) override
+    {
+        QString shown = request.text;
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QMessageBox box(request.icon, request.title, shown, request.buttons, dialogParent());
+        box.setTextFormat(Qt::PlainText);
+        if (request.defaultButton != QMessageBox::NoButton)
+            box.setDefaultButton(request.defaultButton);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
+    QString askSaveFileName(const SaveDialogRequest &request) override
+    {
+        QFileDialog dialog(dialogParent(), request.title, QString(), request.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        dialog.setOptions(request.options);
+        dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    bool askPrinter(QPrinter &printer, const PrintRequest &request) override
+    {
+        QPrintDialog dialog(&printer, dialogParent());
+        dialog.setOptions(request.options);
+        dialog.setPrintRange(request.initialRange);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void openUrl(const QUrl &address) override { QDesktopServices::openUrl(address); }
+
+    void clearClipboard() override
+    {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->clear(QClipboard::Clipboard);
+        if (clipboard->supportsSelection())
+            clipboard->clear(QClipboard::Selection);
+    }
+
+    void runModal(QDialog &dialog) override
+    {
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.exec();
+    }
+
+    void wait(int seconds) override
+    {
+        if (seconds <= 0)
+            return;
+        QEventLoop loop;
+        QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
+    int screenWidthTwips() override
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry().width() * TwipsPerPixel : 800 * TwipsPerPixel;
+    }
+
+    void endProgram() override { QCoreApplication::exit(0); }
+};
+
+Desktop *installed = nullptr;
+
+} // namespace
+
+Desktop &desktop()
+{
+    if (installed)
+        return *installed;
+    static QtDesktop real;
+    return real;
+}
+
+void installDesktop(Desktop *replacement)
+{
+    installed = replacement;
+}
+
+} // namespace platform
+

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ScriptedServices.h"
+
+#include "platform/Desktop.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+// The whole desktop for tests: it records every message box, dialog, opened
+// address and wait, and answers what the test scripted. No test ever waits for
+// a person or a real modal dialog. Installed for the lifetime of the object.
+class ScriptedDesktop : public ScriptedServices, public platform::Desktop {
+public:
+    ScriptedDesktop();
+    ~ScriptedDesktop() override;
+
+    // Message boxes shown, and the answers to give (default: the default
+    // button, else OK).
+    QList<platform::MessageRequest> messages;
+    QList<QMessageBox::StandardButton> messageAnswers;
+    QStringList messageTexts() const;
+
+    // Save dialogs: the requests, and the paths to answer (empty = cancel).
+    QList<platform::SaveDialogRequest> saveRequests;
+    QStringList saveAnswers;
+
+    // Printer dialogs: the requests; the answer sets the printer up to write
+    // a PDF at `printToPdf` (empty = cancel).
+    QList<platform::PrintRequest> printRequests;
+    QString printToPdf;
+
+    QList<QUrl> openedAddresses;
+    int clipboardClears = 0;
+
+    // Modal windows: while one is "open", `whileModal` runs with it; then it closes.
+    std::function<void(QDialog &)> whileModal;
+    int modalRuns = 0;
+
+    // Waits: their lengths, and what happens during each (events are processed either way).
+    QList<int> waits;
+    std::function<void(int waitNumber)> duringWait;
+
+    int screenWidth = 1280 * platform::TwipsPerPixel;
+    int programEnds = 0;
+
+    QMessageBox::StandardButton showMessage(const platform::MessageRequest &request) override;
+    QString askSaveFileName(const platform::SaveDialogRequest &request) override;
+    bool askPrinter(QPrinter &printer, const platform::PrintRequest &request) override;
+    void openUrl(const QUrl &address) override { openedAddresses.append(address); }
+    void clearClipboard() override { ++clipboardClears; }
+    void runModal(QDialog &dialog) override;
+    void wait(int seconds) override;
+    int screenWidthTwips() override { return screenWidth; }
+    void endProgram() override { ++programEnds; }
+};
+
+// Checks that no window leaked: the registry is empty and no top-level
+// widget is left. Unloads what is left so the next test starts clean.
+bool noWindowLeft();
