@@ -26,13 +26,24 @@ QString lockFilePath()
     return folder + QLatin1Char('/') + QString::fromLatin1(platform::ApplicationName) + QStringLiteral(".lock");
 }
 
+// Held for the life of the process; a copy that crashed leaves a lock whose
+// process is gone, which QLockFile takes over.
+std::unique_ptr<QLockFile> &instanceLock()
+{
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+
 } // namespace
+
+void ReleaseSingleInstance()
+{
+    instanceLock().reset();
+}
 
 bool CheckSingleInstance()
 {
-    // Held for the life of the process; a copy that crashed leaves a lock whose
-    // process is gone, which QLockFile takes over.
-    static std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<QLockFile> &lock = instanceLock();
     if (lock && lock->isLocked())
         return true;
     auto candidate = std::make_unique<QLockFile>(lockFilePath());

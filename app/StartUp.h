@@ -7,5 +7,8 @@ bool StartUp();
 // Returns only when no other copy runs; otherwise tells the user and ends.
 bool CheckSingleInstance();
 
+// Gives up the one-copy lock before the process ends.
+void ReleaseSingleInstance();
+
 // Unloads every loaded window and ends the program.
 void ShutDownProgram();

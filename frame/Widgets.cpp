@@ -25,6 +25,7 @@ ClickableLabel::ClickableLabel(const QString &objectName, const QString &text, Q
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
+    setMouseTracking(true);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -36,7 +37,8 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 {
-    QLabel::mouseMoveEvent(event);
+    // Taken here, so that the panel beneath does not see the pointer move too.
+    event->accept();
     emit mouseMoved();
 }
 

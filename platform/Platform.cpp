@@ -5,14 +5,13 @@
 #include <random>
 
 namespace platform {
-namespace {
 
-// 24 random bits scaled by 2^-24: every value is exact in a float and the
-// largest is 1 - 2^-24, so r can never round up to 1.0.
-float uniformFromBits(std::uint32_t bits)
+float uniformFromBits(quint32 bits)
 {
     return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
 }
+
+namespace {
 
 class SystemServices final : public Services {
 public:

@@ -22,6 +22,10 @@ public:
     virtual void writeSetting(const QString &section, const QString &key, const QString &value) = 0;
 };
 
+// 24 random bits scaled into [0, 1): the largest value is 1 - 2^-24, so r
+// can never round up to 1.0.
+float uniformFromBits(quint32 bits);
+
 // The services in use: the system's own unless a test installed others.
 Services &services();
 // Installs `replacement` (not owned); nullptr goes back to the system's services.

@@ -1,10 +1,12 @@
 #include "ScriptedDesktop.h"
 
+#include "app/frmMDI.h"
 #include "app/WindowRegistry.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QTest>
 
@@ -71,17 +73,28 @@ void ScriptedDesktop::wait(int seconds)
 
 bool noWindowLeft()
 {
-    const QList<Form *> forms = WindowRegistry::loadedForms();
-    bool clean = forms.isEmpty();
-    for (Form *form : forms)
+    // The program ends the way it always does: the main window unloads and
+    // takes every window with it. Whatever is left after that has leaked.
+    if (Form *main = WindowRegistry::loadedWindow<frmMDI>())
+        WindowRegistry::unloadForm(main);
+    bool clean = WindowRegistry::loadedForms().isEmpty();
+    for (Form *form : WindowRegistry::loadedForms())
         WindowRegistry::unloadForm(form);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible()) {
-            clean = false;
-            widget->close();
-        }
+    const QWidgetList left = QApplication::topLevelWidgets();
+    for (QWidget *widget : left) {
+        qWarning("window left behind: %s %s", widget->metaObject()->className(), qPrintable(widget->objectName()));
+        delete widget;
     }
-    return clean;
+    return clean && left.isEmpty();
+}
+
+void moveMouseOver(QWidget *widget, QPoint position)
+{
+    if (position == QPoint(-1, -1))
+        position = widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }

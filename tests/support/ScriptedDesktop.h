@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <QPoint>
+
+class QWidget;
 
 #include <functional>
 
@@ -58,6 +61,11 @@ public:
     void endProgram() override { ++programEnds; }
 };
 
-// Checks that no window leaked: the registry is empty and no top-level
-// widget is left. Unloads what is left so the next test starts clean.
+// Ends the program as closing the main window does, then checks that no
+// window leaked: the registry is empty and no top-level widget is left.
+// Removes whatever is left so that the next test starts clean.
 bool noWindowLeft();
+
+// Sends a pointer movement (no button held) to `widget` at `position`
+// (its centre by default), as the window system would.
+void moveMouseOver(QWidget *widget, QPoint position = QPoint(-1, -1));
