@@ -55,7 +55,11 @@ frmCoffeeCupReadingDisplay::frmCoffeeCupReadingDisplay()
     connect(mnuFileBack, &QAction::triggered, this, &frmCoffeeCupReadingDisplay::cmdOK_Click);
     addStripButton(cmdOK);
 
-    content()->addSpacing(12);
+    auto *cup = new PictureBox(QStringLiteral("cupPicture"), QStringLiteral("icon_coffee_cup.svg"), this);
+    cup->setFixedSize(96, 96);
+
+    content()->addSpacing(8);
+    content()->addWidget(cup, 0, Qt::AlignHCenter);
     content()->addWidget(lblCaption);
     content()->addWidget(lblElement);
     content()->addWidget(lblDesc);
