@@ -3,7 +3,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 \
-           qt6-qpa-plugins libgl-dev fonts-dejavu-core xvfb xauth x11-apps imagemagick
+           qt6-qpa-plugins libgl-dev fonts-dejavu-core xvfb xauth x11-apps imagemagick \
+           poppler-utils
 
 .PHONY: all deps build run test bench clean
 

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
@@ -36,6 +38,7 @@ OracleWindow::OracleWindow(const Design &design)
     : designedWidthTwips(design.widthTwips)
 {
     setWindowTitle(design.title);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.svg")));
     setFont(captionFont());
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -164,15 +167,19 @@ void OracleWindow::addStripButton(QPushButton *button)
 
 void OracleWindow::fitToContents()
 {
-    widget()->adjustSize();
+    // Wrapped texts guess a narrow, tall shape for themselves; at the width the
+    // window is designed for they need less.
+    // Texts written while the window was hidden left stale sizes behind.
+    for (QLayout *layout : findChildren<QLayout *>())
+        layout->invalidate();
     const int width = platform::twips(designedWidthTwips);
-    resize(width, qMax(heightForWidth(width), sizeHint().height()));
+    const int height = heightForWidth(width);
+    resize(width, height > 0 ? height : sizeHint().height());
 }
 
 void OracleWindow::CentreOracleWindow()
 {
-    if (height() < sizeHint().height())
-        fitToContents();
+    fitToContents();
     const int widthTwips = width() * platform::TwipsPerPixel;
     const int left = (platform::desktop().screenWidthTwips() - widthTwips) / 2;
     move(platform::twips(left), 0);
