@@ -3,6 +3,9 @@
 #include "app/WindowRegistry.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
+#include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
+#include "oracles/tea_leaf/frmTeaLeafReadingMain.h"
+#include "oracles/tea_leaf/frmTeaLeafReadingSave.h"
 
 namespace {
 
@@ -20,7 +23,7 @@ const OracleEntry OracleTable[OracleCount] = {
     {"Domino Oracle", false, "icon_domino.svg", "Picture3", 1080, 1320, nullptr},
     {"Fortune Cookie", false, "icon_fortune_cookie.svg", "Picture4", 4680, 1320, nullptr},
     {"Mahjong Oracle", false, "icon_mahjong.svg", "Picture5", 8400, 1320, nullptr},
-    {"Tea Leaf Reading", true, "icon_tea_leaf.svg", "Picture7", 1080, 120, nullptr},
+    {"Tea Leaf Reading", true, "icon_tea_leaf.svg", "Picture7", 1080, 120, &mainWindow<frmTeaLeafReadingMain>},
     {"Bibliomancy", true, "icon_bibliomancy.svg", "Picture8", 8400, 120, nullptr},
     {"Cyclomancy", true, "icon_cyclomancy.svg", "Picture9", 1080, 720, nullptr},
     {"Arithmancy", true, "icon_arithmancy.svg", "Picture10", 4680, 720, nullptr},
@@ -33,7 +36,9 @@ void CloseAllOracleWindows()
     WindowRegistry::unload<frmCoffeeCupReadingMain>();
     // frmDominoOracleDisplay, frmDominoOracleMain, frmFortuneCookieDisplay,
     // frmFortuneCookieMain, frmMahjongOracleDisplay, frmMahjongOracleMain
-    // frmTeaLeafReadingDisplay, frmTeaLeafReadingMain, frmTeaLeafReadingSave
+    WindowRegistry::unload<frmTeaLeafReadingDisplay>();
+    WindowRegistry::unload<frmTeaLeafReadingMain>();
+    WindowRegistry::unload<frmTeaLeafReadingSave>();
     // frmBibliomancyDisplay, frmBibliomancyMain, frmCyclomancyMain, frmArithmancyMain
     // frmPodomancyDisplay, frmPodomancyMain
 }
