@@ -6,6 +6,8 @@
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingMain.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingSave.h"
+#include "oracles/podomancy/frmPodomancyDisplay.h"
+#include "oracles/podomancy/frmPodomancyMain.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ const OracleEntry OracleTable[OracleCount] = {
     {"Bibliomancy", true, "icon_bibliomancy.svg", "Picture8", 8400, 120, nullptr},
     {"Cyclomancy", true, "icon_cyclomancy.svg", "Picture9", 1080, 720, nullptr},
     {"Arithmancy", true, "icon_arithmancy.svg", "Picture10", 4680, 720, nullptr},
-    {"Podomancy", true, "icon_podomancy.svg", "Picture11", 8400, 720, nullptr},
+    {"Podomancy", true, "icon_podomancy.svg", "Picture11", 8400, 720, &mainWindow<frmPodomancyMain>},
 };
 
 void CloseAllOracleWindows()
@@ -40,5 +42,6 @@ void CloseAllOracleWindows()
     WindowRegistry::unload<frmTeaLeafReadingMain>();
     WindowRegistry::unload<frmTeaLeafReadingSave>();
     // frmBibliomancyDisplay, frmBibliomancyMain, frmCyclomancyMain, frmArithmancyMain
-    // frmPodomancyDisplay, frmPodomancyMain
+    WindowRegistry::unload<frmPodomancyDisplay>();
+    WindowRegistry::unload<frmPodomancyMain>();
 }
