@@ -34,6 +34,24 @@ const char FullBrandCaption[] =
 
 } // namespace
 
+OracleWindow::Design OracleWindow::Design::mainWindow(const QString &title, const char *makeMoneyName)
+{
+    Design design;
+    design.title = title;
+    design.makeMoneyName = makeMoneyName;
+    return design;
+}
+
+OracleWindow::Design OracleWindow::Design::displayWindow(const QString &title, const char *makeMoneyName)
+{
+    Design design = mainWindow(title, makeMoneyName);
+    design.fileMenu = FileMenu::BackAndExit;
+    design.helpStyle = HelpStyle::DisplayWindow;
+    design.offerOnTop = OfferOnTop::FullBrand;
+    design.exitButton = true;
+    return design;
+}
+
 OracleWindow::OracleWindow(const Design &design)
     : designedWidthTwips(design.widthTwips)
 {

@@ -38,6 +38,12 @@ public:
         bool cobrandFourBlanks = true;
         OfferOnTop offerOnTop = OfferOnTop::CoBrand;
         bool exitButton = false;
+
+        // A Main window: File > Exit, "Check for Software &Update".
+        static Design mainWindow(const QString &title, const char *makeMoneyName);
+        // A Display window: File > Back and Exit, "&Check for Software Update",
+        // the full-brand offer on top and the Exit button.
+        static Design displayWindow(const QString &title, const char *makeMoneyName);
     };
 
     explicit OracleWindow(const Design &design);

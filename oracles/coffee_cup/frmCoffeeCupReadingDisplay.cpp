@@ -14,14 +14,7 @@ namespace {
 
 OracleWindow::Design displayDesign()
 {
-    OracleWindow::Design design;
-    design.title = QStringLiteral("Orrin Coffee Cup Reading");
-    design.fileMenu = OracleWindow::FileMenu::BackAndExit;
-    design.helpStyle = OracleWindow::HelpStyle::DisplayWindow;
-    design.makeMoneyName = "mkmoney";
-    design.offerOnTop = OracleWindow::OfferOnTop::FullBrand;
-    design.exitButton = true;
-    return design;
+    return OracleWindow::Design::displayWindow(QStringLiteral("Orrin Coffee Cup Reading"), "mkmoney");
 }
 
 } // namespace

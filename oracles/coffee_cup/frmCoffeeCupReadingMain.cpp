@@ -13,10 +13,7 @@ namespace {
 
 OracleWindow::Design mainDesign()
 {
-    OracleWindow::Design design;
-    design.title = QStringLiteral("Orrin Coffee Cup Reading");
-    design.makeMoneyName = "mkmoney";
-    return design;
+    return OracleWindow::Design::mainWindow(QStringLiteral("Orrin Coffee Cup Reading"), "mkmoney");
 }
 
 } // namespace

@@ -21,14 +21,8 @@ constexpr int DisplayWidthTwips = 11400;
 
 OracleWindow::Design displayDesign()
 {
-    OracleWindow::Design design;
-    design.title = QStringLiteral("Orrin Podomancy");
+    auto design = OracleWindow::Design::displayWindow(QStringLiteral("Orrin Podomancy"), "mnuMakeMoneyOnline");
     design.widthTwips = DisplayWidthTwips;
-    design.fileMenu = OracleWindow::FileMenu::BackAndExit;
-    design.helpStyle = OracleWindow::HelpStyle::DisplayWindow;
-    design.makeMoneyName = "mnuMakeMoneyOnline";
-    design.offerOnTop = OracleWindow::OfferOnTop::FullBrand;
-    design.exitButton = true;
     return design;
 }
 

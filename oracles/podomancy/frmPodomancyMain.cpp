@@ -21,12 +21,7 @@ namespace {
 
 OracleWindow::Design mainDesign()
 {
-    OracleWindow::Design design;
-    design.title = QStringLiteral("Orrin Podomancy");
-    design.fileMenu = OracleWindow::FileMenu::ExitOnly;
-    design.helpStyle = OracleWindow::HelpStyle::MainWindow;
-    design.makeMoneyName = "mnuMakeMoneyOnline";
-    design.cobrandFourBlanks = true;
+    auto design = OracleWindow::Design::mainWindow(QStringLiteral("Orrin Podomancy"), "mnuMakeMoneyOnline");
     design.exitButton = true;
     return design;
 }

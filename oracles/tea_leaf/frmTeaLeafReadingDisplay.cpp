@@ -31,14 +31,12 @@ const int PlaceholderRow = 5;
 
 OracleWindow::Design displayDesign()
 {
-    OracleWindow::Design design;
-    design.title = QStringLiteral("Orrin Tea Leaf Reading");
+    // Its own File menu (Print, Back, Exit) and no Exit button.
+    auto design = OracleWindow::Design::displayWindow(QStringLiteral("Orrin Tea Leaf Reading"), "mm");
     design.widthTwips = 10800;
     design.fileMenu = OracleWindow::FileMenu::None;
-    design.helpStyle = OracleWindow::HelpStyle::DisplayWindow;
-    design.makeMoneyName = "mm";
+    design.exitButton = false;
     design.cobrandFourBlanks = false;
-    design.offerOnTop = OracleWindow::OfferOnTop::FullBrand;
     return design;
 }
 

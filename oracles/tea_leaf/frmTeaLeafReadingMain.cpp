@@ -32,12 +32,8 @@ const char *const TeaCaptions[frmTeaLeafReadingMain::TeaCount] = {
 
 OracleWindow::Design mainDesign()
 {
-    OracleWindow::Design design;
-    design.title = QStringLiteral("Orrin Tea Leaf Reading");
+    auto design = OracleWindow::Design::mainWindow(QStringLiteral("Orrin Tea Leaf Reading"), "mm");
     design.widthTwips = 10800;
-    design.fileMenu = OracleWindow::FileMenu::ExitOnly;
-    design.helpStyle = OracleWindow::HelpStyle::MainWindow;
-    design.makeMoneyName = "mm";
     design.cobrandFourBlanks = false;
     return design;
 }
