@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,11 +33,25 @@ public:
     {
         setObjectName(QStringLiteral("picMain"));
         setMouseTracking(true);
-        setAutoFillBackground(true);
-        setBackgroundRole(QPalette::Base);
     }
 
 protected:
+    // A soft wash from the base colour into a hint of the highlight, so that
+    // the panel reads as a page in light and dark themes alike.
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor base = palette().color(QPalette::Base);
+        const QColor highlight = palette().color(QPalette::Highlight);
+        QColor tint;
+        tint.setRgbF(base.redF() * 0.88 + highlight.redF() * 0.12, base.greenF() * 0.88 + highlight.greenF() * 0.12,
+                     base.blueF() * 0.88 + highlight.blueF() * 0.12);
+        QLinearGradient wash(0, 0, 0, height());
+        wash.setColorAt(0.0, base);
+        wash.setColorAt(1.0, tint);
+        painter.fillRect(rect(), wash);
+    }
+
     void mouseMoveEvent(QMouseEvent *) override
     {
         if (onMouseMove)
