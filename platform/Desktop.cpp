@@ -76,7 +76,7 @@ public:
         if (seconds <= 0)
             return;
         QEventLoop loop;
-        QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+        QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
     }
 
