@@ -264,12 +264,16 @@ void frmMDI::refreshMenus()
             if ((*it)->isVisible())
                 active = *it;
     }
-    if (auto *oracle = qobject_cast<OracleWindow *>(active); oracle && !oracle->menus().isEmpty())
+    auto *oracle = qobject_cast<OracleWindow *>(active);
+    if (oracle && !oracle->menus().isEmpty())
         shown = oracle->menus();
     QMenuBar *bar = menuBar();
     bar->clear();
     for (QMenu *menu : shown)
         bar->addMenu(menu);
+    // While an oracle window with an Exit button of its own is in front, Alt+E belongs to it.
+    const bool ownExitInFront = oracle && oracle->cmdExit;
+    cmdMdiExit->setShortcut(ownExitInFront ? QKeySequence() : QKeySequence::mnemonic(cmdMdiExit->text()));
 }
 
 void frmMDI::LaunchOracle(int index)

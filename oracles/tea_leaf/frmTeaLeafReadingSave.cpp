@@ -164,6 +164,10 @@ void frmTeaLeafReadingSave::cmdSave_Click()
         return;
     if (!QFileInfo(path).fileName().contains(u'.'))
         path += QStringLiteral(".txt");
+    // A read-only file is refused, also where the user could override it.
+    const QFileInfo target(path);
+    if (target.exists() && (!target.isWritable() || !target.permissions().testFlag(QFileDevice::WriteOwner)))
+        return;
 
     // Written aside and put in place whole, so a failed save leaves an
     // existing file as it was. Failures are not reported.

@@ -10,6 +10,8 @@
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QLabel>
@@ -166,6 +168,26 @@ private slots:
         QVERIFY(WindowRegistry::loadedForms().isEmpty());
         QCOMPARE(desktop.programEnds, 1);
         QVERIFY(desktop.messages.isEmpty());
+    }
+
+    void altEPressesTheExitOfTheWindowInFront()
+    {
+        ScriptedDesktop desktop;
+        desktop.scriptRandom({0.4f});
+        frmMDI *main = shownMain();
+        QApplication::setActiveWindow(main);
+        openCoffeeReading(main);
+        auto *display = WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>();
+        display->cmdOK->setFocus();
+        QTest::keyClick(display->cmdOK, Qt::Key_E, Qt::AltModifier);
+        // An access key presses its button the way a click does, a moment later.
+        QTRY_VERIFY(!WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>()); // the reading closed ...
+        QCOMPARE(desktop.programEnds, 0);                                       // ... not the program
+        QVERIFY(main->picMain->isVisible());
+
+        // With no oracle window in front, Alt+E is the main window's Exit.
+        QTest::keyClick(main, Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(desktop.programEnds, 1);
     }
 
     void everyLinkOpensItsOwnAddress_data()

@@ -273,6 +273,7 @@ private slots:
         QTest::newRow("folder does not exist") << "missing folder";
         QTest::newRow("name of a folder") << "folder";
         QTest::newRow("disk full") << "full";
+        QTest::newRow("read-only file") << "read-only file";
         if (geteuid() != 0) // the superuser writes anywhere
             QTest::newRow("folder not writable") << "read-only";
     }
@@ -299,8 +300,11 @@ private slots:
                 limit = std::make_unique<FileSizeLimit>(512);
             if (failure == u"read-only")
                 QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+            if (failure == u"read-only file")
+                QFile::setPermissions(old, QFile::ReadOwner | QFile::ReadGroup);
             QTest::mouseClick(report->cmdSave, Qt::LeftButton);
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner);
         }
 
         QVERIFY(desktop.messages.isEmpty());
