@@ -1,6 +1,6 @@
 #include "Oracles.h"
 
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"

@@ -1,7 +1,7 @@
 #include "StartUp.h"
 
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/modHelp.h"
 #include "frame/MsgBox.h"
 #include "platform/Desktop.h"

@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/modHelp.h"
 #include "frame/MsgBox.h"
 #include "frame/Widgets.h"

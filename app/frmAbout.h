@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form.h"
+#include "frame/Form.h"
 
 #include <QDialog>
 

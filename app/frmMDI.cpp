@@ -3,10 +3,11 @@
 #include "app/frmAbout.h"
 #include "app/Oracles.h"
 #include "app/StartUp.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/modHelp.h"
 #include "frame/MsgBox.h"
 #include "frame/OracleWindow.h"
+#include "frame/LinkCaptions.h"
 #include "frame/Widgets.h"
 #include "platform/Desktop.h"
 
@@ -116,6 +117,33 @@ frmMDI::frmMDI()
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::refreshMenus);
     resize(twips(11880), twips(8190) + menuBar()->sizeHint().height());
     MDIForm_Load();
+    oracleHost::install(this);
+}
+
+frmMDI::~frmMDI()
+{
+    if (oracleHost::current() == this)
+        oracleHost::install(nullptr);
+}
+
+void frmMDI::adoptSubWindow(QMdiSubWindow *window)
+{
+    mdiArea->addSubWindow(window);
+}
+
+void frmMDI::bringToFront(QMdiSubWindow *window)
+{
+    mdiArea->setActiveSubWindow(window);
+}
+
+void frmMDI::setWelcomePanelVisible(bool visible)
+{
+    picMain->setVisible(visible);
+}
+
+void frmMDI::showAbout()
+{
+    ShowAboutWindow();
 }
 
 void frmMDI::buildLauncher()
@@ -181,9 +209,7 @@ void frmMDI::buildBottomStrip()
     connect(cmdMdiExit, &QPushButton::clicked, this, [this] { WindowRegistry::unloadForm(this); });
 
     Label7 = new LinkLabel(QStringLiteral("Label7"),
-                           QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                          "online. Get this software fully branded for your website. Click here for "
-                                          "more details."),
+                           QString::fromUtf8(linkCaptions::FullBrand),
                            PicCoBrand);
     connect(Label7, &LinkLabel::clicked, this, &modHelp::OpenFullBrandOffer);
 
@@ -283,10 +309,7 @@ void frmMDI::LaunchOracle(int index)
     if (!entry.mainWindow)
         return;
     picMain->setVisible(false);
-    OracleWindow *oracle = entry.mainWindow();
-    oracle->show();
-    oracle->CentreOracleWindow();
-    mdiArea->setActiveSubWindow(oracle);
+    entry.mainWindow()->presentOracleWindow();
 }
 
 void frmMDI::cmdSelectOption_Click(int index)
@@ -339,4 +362,6 @@ void frmMDI::closeEvent(QCloseEvent *event)
 void frmMDI::Form_Unload()
 {
     ShutDownProgram();
+    // Oracle code that still runs (a wait being abandoned) finds no main window.
+    oracleHost::install(nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/Form.h"
+#include "frame/Form.h"
+#include "frame/OracleHost.h"
 
 #include <QMainWindow>
 
@@ -14,15 +15,23 @@ class QPushButton;
 
 // The main window: the launcher strip, the welcome panel over the area where
 // the oracle windows open, the bottom strip and the menus.
-class frmMDI : public QMainWindow, public Form {
+class frmMDI : public QMainWindow, public Form, public OracleHost {
     Q_OBJECT
 public:
     frmMDI();
+    ~frmMDI() override;
 
     QWidget *formWidget() override { return this; }
 
     // Shows the active oracle window's menus, or the main window's own.
     void refreshMenus();
+
+    // What the oracle windows ask of the main window.
+    void adoptSubWindow(QMdiSubWindow *window) override;
+    void bringToFront(QMdiSubWindow *window) override;
+    void setWelcomePanelVisible(bool visible) override;
+    void menusChanged() override { refreshMenus(); }
+    void showAbout() override;
 
     // Button index 0..8 of the oracle table.
     void LaunchOracle(int index);

@@ -2,7 +2,7 @@
 // how long the draws take, how much CPU a Please Wait costs and the memory
 // the program holds. Prints one line per measurement.
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Pause.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
 #include "oracles/coffee_cup/modCoffeeCupReading.h"

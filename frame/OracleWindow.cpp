@@ -1,8 +1,8 @@
 #include "OracleWindow.h"
 
-#include "app/frmAbout.h"
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/LinkCaptions.h"
+#include "frame/OracleHost.h"
+#include "frame/WindowRegistry.h"
 #include "frame/modHelp.h"
 #include "frame/Widgets.h"
 #include "platform/Desktop.h"
@@ -20,17 +20,11 @@
 
 namespace {
 
-const char CommunityCaption[] =
-    "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. ";
-const char CoBrandWithBlanks[] =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding.";
-const char CoBrandWithoutBlanks[] =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.Click Here for more info on co-branding.";
-const char FullBrandCaption[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.";
+void showAbout()
+{
+    if (OracleHost *host = oracleHost::current())
+        host->showAbout();
+}
 
 } // namespace
 
@@ -86,7 +80,16 @@ OracleWindow::OracleWindow(const Design &design)
         offers->setCurrentWidget(design.offerOnTop == OfferOnTop::CoBrand
                                      ? static_cast<QWidget *>(lblCobrand)
                                      : lblFullBrand);
-        strip->addLayout(offers, 1);
+        if (design.offersInFrame) {
+            fraFullBrand = new QFrame(body);
+            fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+            fraFullBrand->setLayout(offers);
+            lblCobrand->setParent(fraFullBrand);
+            lblFullBrand->setParent(fraFullBrand);
+            strip->addWidget(fraFullBrand, 1);
+        } else {
+            strip->addLayout(offers, 1);
+        }
     } else {
         strip->addStretch(1);
     }
@@ -103,7 +106,8 @@ OracleWindow::OracleWindow(const Design &design)
     }
 
     setWidget(body);
-    WindowRegistry::window<frmMDI>()->mdiArea->addSubWindow(this);
+    if (OracleHost *host = oracleHost::current())
+        host->adoptSubWindow(this);
     hide();
 }
 
@@ -135,7 +139,7 @@ void OracleWindow::buildHelpMenu(const Design &design)
     connect(newAction(help, "mnuUpdate", mainStyle ? "Check for Software &Update" : "&Check for Software Update"),
             &QAction::triggered, this, &modHelp::OpenDownloadPage);
     help->addSeparator()->setObjectName(QString::fromLatin1(mainStyle ? "mnuHelp2" : "mnuFileSep2"));
-    connect(newAction(help, "mnuAbout", "&About Software"), &QAction::triggered, this, &ShowAboutWindow);
+    connect(newAction(help, "mnuAbout", "&About Software"), &QAction::triggered, this, &showAbout);
     connect(newAction(help, design.makeMoneyName, "Make Money &Online"), &QAction::triggered, this,
             &modHelp::OpenFullBrandOffer);
 }
@@ -145,13 +149,14 @@ void OracleWindow::buildLinks(const Design &design)
     if (!design.linkLabels)
         return;
     Label61 = new LinkLabel(QStringLiteral("Label61"),
-                            QString::fromUtf8(CommunityCaption) + QStringLiteral("Visit us at ")
+                            QString::fromUtf8(linkCaptions::Community) + QStringLiteral("Visit us at ")
                                 + QString::fromLatin1(modHelp::CommunitySiteName),
                             this);
     lblCobrand = new LinkLabel(QStringLiteral("lblCobrand"),
-                               labelCaption(design.cobrandFourBlanks ? CoBrandWithBlanks : CoBrandWithoutBlanks),
+                               labelCaption(design.cobrandFourBlanks ? linkCaptions::CoBrandWithBlanks
+                                                                    : linkCaptions::CoBrandWithoutBlanks),
                                this);
-    lblFullBrand = new LinkLabel(QStringLiteral("lblFullBrand"), labelCaption(FullBrandCaption), this);
+    lblFullBrand = new LinkLabel(QStringLiteral("lblFullBrand"), labelCaption(linkCaptions::FullBrand), this);
     connect(Label61, &LinkLabel::clicked, this, &modHelp::OpenCommunitySite);
     connect(lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandOffer);
     connect(lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandOffer);
@@ -203,11 +208,36 @@ void OracleWindow::CentreOracleWindow()
     move(platform::twips(left), 0);
 }
 
+void OracleWindow::presentOracleWindow()
+{
+    show();
+    CentreOracleWindow();
+    if (OracleHost *host = oracleHost::current()) {
+        host->bringToFront(this);
+        host->setWelcomePanelVisible(false);
+    }
+}
+
+void OracleWindow::handOverTo(OracleWindow *next)
+{
+    hide();
+    next->presentOracleWindow();
+}
+
+void OracleWindow::returnTo(OracleWindow *previous)
+{
+    WindowRegistry::unloadForm(this);
+    if (previous && !previous->isUnloaded())
+        previous->presentOracleWindow();
+    else if (OracleHost *host = oracleHost::current())
+        host->setWelcomePanelVisible(false);
+}
+
 void OracleWindow::Form_Unload()
 {
     oracleUnload();
-    if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
-        main->picMain->setVisible(true);
+    if (OracleHost *host = oracleHost::current())
+        host->setWelcomePanelVisible(true);
 }
 
 void OracleWindow::closeEvent(QCloseEvent *event)
@@ -219,13 +249,13 @@ void OracleWindow::closeEvent(QCloseEvent *event)
 void OracleWindow::showEvent(QShowEvent *event)
 {
     QMdiSubWindow::showEvent(event);
-    if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
-        main->refreshMenus();
+    if (OracleHost *host = oracleHost::current())
+        host->menusChanged();
 }
 
 void OracleWindow::hideEvent(QHideEvent *event)
 {
     QMdiSubWindow::hideEvent(event);
-    if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
-        main->refreshMenus();
+    if (OracleHost *host = oracleHost::current())
+        host->menusChanged();
 }

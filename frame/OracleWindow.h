@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/Form.h"
+#include "frame/Form.h"
 
 #include <QMdiSubWindow>
 
 class QAction;
+class QFrame;
 class QBoxLayout;
 class QHBoxLayout;
 class QMenu;
@@ -38,6 +39,8 @@ public:
         bool cobrandFourBlanks = true;
         OfferOnTop offerOnTop = OfferOnTop::CoBrand;
         bool exitButton = false;
+        // The two offers stand inside the frame `fraFullBrand`.
+        bool offersInFrame = false;
 
         // A Main window: File > Exit, "Check for Software &Update".
         static Design mainWindow(const QString &title, const char *makeMoneyName);
@@ -54,12 +57,23 @@ public:
     // Left = (Screen.Width - Width) / 2, Top = 0, in twips.
     void CentreOracleWindow();
 
+    // The steps every showing of an oracle window ends with: shown, placed,
+    // in front of the others, and the welcome panel hidden.
+    void presentOracleWindow();
+    // A Main window hands over to its Display window: this one hides (it
+    // stays loaded, with its inputs) and `next` is presented.
+    void handOverTo(OracleWindow *next);
+    // Back from a Display window: this one unloads and `previous` is
+    // presented again. Each step is taken even when `previous` is gone.
+    void returnTo(OracleWindow *previous);
+
     QAction *mnuFileBack = nullptr;
     QAction *mnuExit = nullptr;
     QPushButton *cmdExit = nullptr;
     LinkLabel *Label61 = nullptr;
     LinkLabel *lblCobrand = nullptr;
     LinkLabel *lblFullBrand = nullptr;
+    QFrame *fraFullBrand = nullptr;
 
 protected:
     // Where the window puts its own controls, between Label61 and the bottom strip.

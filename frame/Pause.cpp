@@ -2,12 +2,9 @@
 
 #include "platform/Desktop.h"
 
-#include <QPointer>
-#include <QWidget>
-
 bool Pause(int seconds, Form *waiter)
 {
-    const QPointer<QWidget> alive(waiter->formWidget());
+    const Form::InUse inUse(waiter);
     platform::desktop().wait(seconds);
-    return !alive.isNull() && !waiter->isUnloaded();
+    return !waiter->isUnloaded();
 }

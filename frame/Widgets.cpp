@@ -1,5 +1,7 @@
 #include "Widgets.h"
 
+#include "frame/Pause.h"
+
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -128,8 +130,9 @@ void Dot::paintEvent(QPaintEvent *)
     painter.drawEllipse(rect().adjusted(1, 1, -1, -1));
 }
 
-PleaseWaitPanel::PleaseWaitPanel(QWidget *parent)
+PleaseWaitPanel::PleaseWaitPanel(Dots dots, QWidget *parent)
     : QFrame(parent)
+    , style(dots)
 {
     setObjectName(QStringLiteral("picMessage"));
     setFrameShape(QFrame::StyledPanel);
@@ -141,16 +144,40 @@ PleaseWaitPanel::PleaseWaitPanel(QWidget *parent)
     row->addWidget(caption);
     row->addSpacing(8);
     for (int i = 0; i < 4; ++i) {
-        dots[i] = new Dot(QStringLiteral("shp%1").arg(i + 1), this);
-        dots[i]->hide();
-        row->addWidget(dots[i]);
+        dotShapes[i] = new Dot(QStringLiteral("shp%1").arg(i + 1), this);
+        dotShapes[i]->setVisible(style == Dots::AlwaysShown);
+        row->addWidget(dotShapes[i]);
     }
     row->addStretch();
+    QSizePolicy keepPlace = sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    setSizePolicy(keepPlace);
     hide();
+}
+
+bool PleaseWaitPanel::wait(Form *waiter, int seconds)
+{
+    waiting = true;
+    show();
+    bool alive = true;
+    if (style == Dots::OneEachSecond) {
+        for (int second = 0; second < seconds && second < 4 && alive; ++second) {
+            dotShapes[second]->show();
+            alive = Pause(1, waiter);
+        }
+        if (alive && seconds > 4)
+            alive = Pause(seconds - 4, waiter);
+    } else {
+        alive = Pause(seconds, waiter);
+    }
+    // An unloaded window is deleted only after its handler returns, so the
+    // panel is still there to be told.
+    waiting = false;
+    return alive;
 }
 
 void PleaseWaitPanel::hideDots()
 {
-    for (Dot *dot : dots)
+    for (Dot *dot : dotShapes)
         dot->hide();
 }

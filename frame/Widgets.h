@@ -74,15 +74,31 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+class Form;
+
 // The "Please Wait" panel `picMessage`: the label `pi` and the dots shp1..shp4.
+// It keeps its place in the layout while hidden, so the window does not jump.
 class PleaseWaitPanel : public QFrame {
     Q_OBJECT
 public:
-    explicit PleaseWaitPanel(QWidget *parent = nullptr);
+    // OneEachSecond: the dots are hidden at first and one more shows at each
+    // second of a wait. AlwaysShown: the four dots stand still in the panel.
+    enum class Dots { OneEachSecond, AlwaysShown };
 
-    Dot *dot(int number) const { return dots[number - 1]; } // 1..4
+    explicit PleaseWaitPanel(Dots dots, QWidget *parent = nullptr);
+
+    Dot *dot(int number) const { return dotShapes[number - 1]; } // 1..4
     void hideDots();
 
+    // Shows the panel and waits `seconds` on behalf of `waiter` (see Pause).
+    // Returns false when the waiter was unloaded meanwhile: the caller then
+    // returns at once. The panel stays shown; hiding it is the caller's step.
+    bool wait(Form *waiter, int seconds);
+    // True while a wait runs: a second click on what started it is ignored.
+    bool isWaiting() const { return waiting; }
+
 private:
-    Dot *dots[4];
+    Dot *dotShapes[4];
+    Dots style;
+    bool waiting = false;
 };

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 namespace platform {
 namespace {
 
@@ -42,6 +44,18 @@ public:
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.setOptions(request.options);
         dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    QString askOpenFileName(const OpenDialogRequest &request) override
+    {
+        QFileDialog dialog(dialogParent(), request.title, QString(), request.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        // Qt's dialog has no read-only check box, so hideReadOnly needs nothing here.
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
@@ -101,9 +115,9 @@ Desktop &desktop()
     return real;
 }
 
-void installDesktop(Desktop *replacement)
+Desktop *installDesktop(Desktop *replacement)
 {
-    installed = replacement;
+    return std::exchange(installed, replacement);
 }
 
 } // namespace platform

@@ -30,6 +30,15 @@ struct SaveDialogRequest {
     QFileDialog::Options options;
 };
 
+struct OpenDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    bool fileMustExist = true;
+    // No "open as read-only" choice is offered: the program only ever reads.
+    bool hideReadOnly = true;
+};
+
 struct PrintRequest {
     QAbstractPrintDialog::PrintDialogOptions options;
     QAbstractPrintDialog::PrintRange initialRange = QAbstractPrintDialog::AllPages;
@@ -42,6 +51,8 @@ public:
     virtual QMessageBox::StandardButton showMessage(const MessageRequest &request) = 0;
     // The chosen path, or empty when the user cancelled.
     virtual QString askSaveFileName(const SaveDialogRequest &request) = 0;
+    // The chosen path of an existing file, or empty when the user cancelled.
+    virtual QString askOpenFileName(const OpenDialogRequest &request) = 0;
     // Lets the user set up `printer`; false when cancelled.
     virtual bool askPrinter(QPrinter &printer, const PrintRequest &request) = 0;
     virtual void openUrl(const QUrl &address) = 0;
@@ -56,8 +67,9 @@ public:
 };
 
 Desktop &desktop();
-// Installs `replacement` (not owned); nullptr goes back to the real desktop.
-void installDesktop(Desktop *replacement);
+// Installs `replacement` (not owned) and returns what was installed before;
+// nullptr goes back to the real desktop.
+Desktop *installDesktop(Desktop *replacement);
 
 // Sizes and positions are designed in twips; 15 twips make one pixel.
 inline constexpr int TwipsPerPixel = 15;

@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include <random>
+#include <utility>
 
 namespace platform {
 
@@ -59,9 +60,9 @@ Services &services()
     return system;
 }
 
-void installServices(Services *replacement)
+Services *installServices(Services *replacement)
 {
-    installed = replacement;
+    return std::exchange(installed, replacement);
 }
 
 } // namespace platform

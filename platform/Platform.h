@@ -28,8 +28,9 @@ float uniformFromBits(quint32 bits);
 
 // The services in use: the system's own unless a test installed others.
 Services &services();
-// Installs `replacement` (not owned); nullptr goes back to the system's services.
-void installServices(Services *replacement);
+// Installs `replacement` (not owned) and returns what was installed before;
+// nullptr goes back to the system's services.
+Services *installServices(Services *replacement);
 
 // The application name under which settings are kept.
 inline constexpr char ApplicationName[] = "OrrinFreeDivinationI";

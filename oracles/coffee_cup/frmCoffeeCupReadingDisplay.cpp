@@ -1,7 +1,6 @@
 #include "frmCoffeeCupReadingDisplay.h"
 
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Widgets.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
 
@@ -64,8 +63,5 @@ void frmCoffeeCupReadingDisplay::cmdOK_Click()
 {
     auto *main = WindowRegistry::window<frmCoffeeCupReadingMain>();
     main->picMessage->hideDots();
-    WindowRegistry::unloadForm(this);
-    main->show();
-    main->CentreOracleWindow();
-    WindowRegistry::window<frmMDI>()->picMain->setVisible(false);
+    returnTo(main);
 }

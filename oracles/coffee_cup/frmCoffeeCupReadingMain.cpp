@@ -1,8 +1,6 @@
 #include "frmCoffeeCupReadingMain.h"
 
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
-#include "frame/Pause.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Widgets.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/modCoffeeCupReading.h"
@@ -39,41 +37,28 @@ frmCoffeeCupReadingMain::frmCoffeeCupReadingMain()
     picCoffeePot->setCursor(Qt::PointingHandCursor);
     connect(picCoffeePot, &PictureBox::clicked, this, &frmCoffeeCupReadingMain::picCoffeePot_Click);
 
-    picMessage = new PleaseWaitPanel(this);
+    picMessage = new PleaseWaitPanel(PleaseWaitPanel::Dots::OneEachSecond, this);
     picMessage->setFixedWidth(260);
 
     content()->addWidget(Label1);
     content()->addWidget(lblCaption);
     content()->addWidget(picCoffeePot, 0, Qt::AlignHCenter);
-    // The panel keeps its place while hidden so that the window does not jump.
-    QSizePolicy keepPlace = picMessage->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    picMessage->setSizePolicy(keepPlace);
     content()->addWidget(picMessage, 0, Qt::AlignHCenter);
     CentreOracleWindow();
 }
 
 void frmCoffeeCupReadingMain::picCoffeePot_Click()
 {
-    if (drawing)
-        return;
-    drawing = true;
+    if (picMessage->isWaiting())
+        return; // a click during the wait is ignored
     const qint16 drawn = modCoffeeCupReading::DrawCoffeeCupSymbol();
     modCoffeeCupReading::LoadCoffeeCupTable();
-    picMessage->show();
-    for (int number = 1; number <= 4; ++number) {
-        picMessage->dot(number)->show();
-        if (!Pause(1, this))
-            return; // unloaded during the wait: the draw is abandoned
-    }
+    if (!picMessage->wait(this, 4))
+        return; // unloaded during the wait: the draw is abandoned
     picMessage->hide();
-    drawing = false;
 
     auto *display = WindowRegistry::window<frmCoffeeCupReadingDisplay>();
     display->lblElement->setText(modCoffeeCupReading::SymbolName[drawn]);
     display->lblDesc->setText(modCoffeeCupReading::SymbolMeaning[drawn]);
-    hide();
-    display->show();
-    display->CentreOracleWindow();
-    WindowRegistry::window<frmMDI>()->picMain->setVisible(false);
+    handOverTo(display);
 }

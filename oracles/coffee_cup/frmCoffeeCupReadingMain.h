@@ -18,7 +18,4 @@ public:
     QLabel *lblCaption = nullptr;
     PictureBox *picCoffeePot = nullptr;
     PleaseWaitPanel *picMessage = nullptr;
-
-private:
-    bool drawing = false; // a click during the wait is ignored
 };

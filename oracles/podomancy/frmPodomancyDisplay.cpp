@@ -1,7 +1,6 @@
 #include "frmPodomancyDisplay.h"
 
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Widgets.h"
 #include "platform/Desktop.h"
 #include "oracles/podomancy/frmPodomancyMain.h"
@@ -130,12 +129,5 @@ QLabel *frmPodomancyDisplay::resultLabel(int group) const
 
 void frmPodomancyDisplay::cmdBack_Click()
 {
-    // Each step stands on its own: none of them depends on the one before.
-    WindowRegistry::unloadForm(this);
-    if (auto *questionnaire = WindowRegistry::window<frmPodomancyMain>()) {
-        questionnaire->show();
-        questionnaire->CentreOracleWindow();
-    }
-    if (frmMDI *main = WindowRegistry::window<frmMDI>())
-        main->picMain->setVisible(false);
+    returnTo(WindowRegistry::window<frmPodomancyMain>());
 }

@@ -1,7 +1,6 @@
 #include "frmPodomancyMain.h"
 
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/MsgBox.h"
 #include "frame/Widgets.h"
 #include "oracles/podomancy/frmPodomancyDisplay.h"
@@ -191,8 +190,5 @@ void frmPodomancyMain::AnalyzeToes()
             break;
         }
     }
-    hide();
-    display->show();
-    display->CentreOracleWindow();
-    WindowRegistry::window<frmMDI>()->picMain->setVisible(false);
+    handOverTo(display);
 }

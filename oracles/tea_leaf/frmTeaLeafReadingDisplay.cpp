@@ -1,7 +1,6 @@
 #include "frmTeaLeafReadingDisplay.h"
 
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Widgets.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingMain.h"
 #include "oracles/tea_leaf/TeaLeafTable.h"
@@ -146,12 +145,9 @@ void frmTeaLeafReadingDisplay::cmdBack_Click()
     question->txtName->clear();
     question->txtQuestion->clear();
     question->optTypeOfTea[0]->setChecked(true);
-    question->show();
-    question->CentreOracleWindow();
+    // The result window hides rather than unloads: an open report still reads from it.
+    question->presentOracleWindow();
     hide();
-    auto *main = WindowRegistry::window<frmMDI>();
-    main->mdiArea->setActiveSubWindow(question);
-    main->picMain->setVisible(false);
 }
 
 void frmTeaLeafReadingDisplay::cmdPrint_Click()

@@ -1,7 +1,6 @@
 #include "frmTeaLeafReadingMain.h"
 
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/MsgBox.h"
 #include "frame/Widgets.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
@@ -308,10 +307,5 @@ void frmTeaLeafReadingMain::picTeapot_Click()
     display->lblResemblesTwo->setText(modTeaLeafReading::SecondSymbol);
     display->lblResemblesThree->setText(modTeaLeafReading::ThirdSymbol);
 
-    hide();
-    display->show();
-    display->CentreOracleWindow();
-    auto *main = WindowRegistry::window<frmMDI>();
-    main->mdiArea->setActiveSubWindow(display);
-    main->picMain->setVisible(false);
+    handOverTo(display);
 }

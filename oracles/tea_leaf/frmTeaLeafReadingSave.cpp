@@ -1,12 +1,13 @@
 #include "frmTeaLeafReadingSave.h"
 
-#include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/OracleHost.h"
+#include "frame/WindowRegistry.h"
 #include "frame/ClipboardGuard.h"
 #include "frame/modHelp.h"
 #include "frame/modRTB.h"
 #include "frame/MsgBox.h"
 #include "frame/RtfWriter.h"
+#include "frame/LinkCaptions.h"
 #include "frame/Widgets.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "platform/Desktop.h"
@@ -40,9 +41,6 @@ const QColor CaptionColour(0, 0, 128);
 const QColor ValueColour(0, 128, 0);
 
 const char ForumCaption[] = "The Most Popular Online Mystic Discussion Forum";
-const char FullBrandCaption[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.";
 
 // The one entry "Rich Text Format | *.rtf " as it is worded; the pattern in
 // parentheses is what the file dialog filters by, and it hides it.
@@ -85,7 +83,7 @@ frmTeaLeafReadingSave::frmTeaLeafReadingSave()
     RTB->setPalette(paper);
     ClipboardGuard::guard(RTB);
 
-    Label9 = new LinkLabel(QStringLiteral("Label9"), QString::fromUtf8(FullBrandCaption), this);
+    Label9 = new LinkLabel(QStringLiteral("Label9"), QString::fromUtf8(linkCaptions::FullBrand), this);
     connect(Label9, &LinkLabel::clicked, this, &modHelp::OpenFullBrandOffer);
 
     content()->addWidget(Label14);
@@ -214,8 +212,8 @@ void frmTeaLeafReadingSave::oracleUnload()
     auto *display = WindowRegistry::loadedWindow<frmTeaLeafReadingDisplay>();
     if (display && !display->isUnloaded()) {
         display->show();
-        if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
-            main->mdiArea->setActiveSubWindow(display);
+        if (OracleHost *host = oracleHost::current())
+            host->bringToFront(display);
     }
 }
 
@@ -234,6 +232,6 @@ void ShowTeaLeafReport()
         report->CentreOracleWindow();
     }
     report->raise();
-    if (frmMDI *main = WindowRegistry::loadedWindow<frmMDI>())
-        main->mdiArea->setActiveSubWindow(report);
+    if (OracleHost *host = oracleHost::current())
+        host->bringToFront(report);
 }

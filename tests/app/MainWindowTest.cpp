@@ -1,9 +1,9 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "app/frmAbout.h"
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/modHelp.h"
 #include "frame/Widgets.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
@@ -17,7 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public DesktopTest {
     Q_OBJECT
 
     frmMDI *shownMain()
@@ -39,7 +39,6 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void cleanup() { QVERIFY(noWindowLeft()); }
 
     void launcherShowsSixOraclesAtTheirPlaces_data()
     {
@@ -64,7 +63,6 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(bool, shown);
         QFETCH(QPoint, twipsPosition);
-        ScriptedDesktop desktop;
         frmMDI *main = shownMain();
         auto *button = main->findChild<QPushButton *>(QStringLiteral("cmdSelectOption(%1)").arg(index));
         QCOMPARE(button->text(), caption);
@@ -81,7 +79,7 @@ private slots:
 
     void layoutFollowsTheScreenWidthNotTheWindow()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.screenWidth = 1600 * 15;
         frmMDI *main = shownMain();
         main->resize(700, 500); // smaller than the screen: centred controls sit right of its middle
@@ -94,7 +92,6 @@ private slots:
 
     void welcomeCaptionsOpenOraclesOrNothing()
     {
-        ScriptedDesktop desktop;
         frmMDI *main = shownMain();
         for (int index : {0, 1, 2}) {
             QTest::mouseClick(caption(main, index), Qt::LeftButton);
@@ -112,7 +109,7 @@ private slots:
 
     void launchingAgainOverAnOpenReadingStartsFresh()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.1f});
         frmMDI *main = shownMain();
         openCoffeeReading(main);
@@ -131,7 +128,6 @@ private slots:
 
     void captionsUnderlineUntilThePointerCrossesThePanel()
     {
-        ScriptedDesktop desktop;
         frmMDI *main = shownMain();
         auto underlined = [&](int index) { return caption(main, index)->font().underline(); };
         moveMouseOver(caption(main, 7));
@@ -155,7 +151,7 @@ private slots:
     void closingTheMainWindowEndsTheProgram()
     {
         QFETCH(QString, how);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.9f});
         frmMDI *main = shownMain();
         openCoffeeReading(main);
@@ -172,7 +168,7 @@ private slots:
 
     void altEPressesTheExitOfTheWindowInFront()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.4f});
         frmMDI *main = shownMain();
         QApplication::setActiveWindow(main);
@@ -219,7 +215,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(QString, address);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.3f});
         frmMDI *main = shownMain();
         QWidget *owner = main;
@@ -239,7 +235,7 @@ private slots:
 
     void aboutIsModalAndOffersItsLinks()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmMDI *main = shownMain();
         bool checked = false;
         desktop.whileModal = [&](QDialog &dialog) {
@@ -266,7 +262,7 @@ private slots:
 
     void onlyWebAddressesReachTheDesktop()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         for (const char *address : {"file:///etc/passwd", "javascript:alert(1)", "mailto:someone@example.com",
                                     "ftp://example.com/", "not an address", "https://"})
             modHelp::OpenWebPage(QString::fromLatin1(address));

@@ -1,9 +1,9 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "app/frmMDI.h"
 #include "app/StartUp.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +13,7 @@
 
 // Starting the real program beside this test: both look for the lock in the
 // same runtime folder, which the test makes its own.
-class StartUpTest : public QObject {
+class StartUpTest : public DesktopTest {
     Q_OBJECT
 
     QTemporaryDir runtime;
@@ -41,14 +41,13 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
 
-    void cleanup() { QVERIFY(noWindowLeft()); }
     void cleanupTestCase() { ReleaseSingleInstance(); }
 
     void aSecondCopySaysSoAndEndsWithoutItsWindow()
     {
         QProcess first;
         startProgram(first);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         QVERIFY(!StartUp());
         QCOMPARE(desktop.messages.size(), 1);
         QCOMPARE(desktop.messages[0].text, "Application is already running");
@@ -70,7 +69,7 @@ private slots:
 
     void startUpSeedsRemindsAndShowsTheMainWindow()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         QVERIFY(StartUp());
         QCOMPARE(desktop.seedCount, 1);
         QCOMPARE(desktop.settingsStore.size(), 1); // first start: the reminder date

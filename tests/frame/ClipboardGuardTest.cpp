@@ -1,4 +1,4 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "frame/ClipboardGuard.h"
@@ -47,11 +47,10 @@ struct GuardedBoxes {
 
 } // namespace
 
-class ClipboardGuardTest : public QObject {
+class ClipboardGuardTest : public DesktopTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(noWindowLeft()); }
 
     void everyMouseActionClears_data()
     {
@@ -64,7 +63,7 @@ private slots:
     void everyMouseActionClears()
     {
         QFETCH(QString, kind);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         GuardedBoxes boxes;
         QWidget *target = boxes.mouseTarget(kind);
 
@@ -91,7 +90,7 @@ private slots:
     void everyTextChangeClears()
     {
         QFETCH(QString, kind);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         GuardedBoxes boxes;
         QWidget *box = kind == u"rich" ? static_cast<QWidget *>(boxes.rich)
                        : kind == u"plain" ? static_cast<QWidget *>(boxes.plain)
@@ -112,7 +111,7 @@ private slots:
 
     void guardingTwiceGuardsOnce()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         QTextEdit box;
         ClipboardGuard *first = ClipboardGuard::guard(&box);
         QCOMPARE(ClipboardGuard::guard(&box), first);
@@ -125,6 +124,7 @@ private slots:
     // from the box itself, is gone with the next movement over the box.
     void realClipboardIsEmptiedByAMove()
     {
+        const RealDesktopInPlace realDesktop;
         GuardedBoxes boxes;
         QClipboard *clipboard = QGuiApplication::clipboard();
 

@@ -1,4 +1,4 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "frame/ClipboardGuard.h"
@@ -66,14 +66,14 @@ bool shownAsLink(QTextEdit *box, int position)
 
 } // namespace
 
-class LinkDetectionTest : public QObject {
+class LinkDetectionTest : public DesktopTest {
     Q_OBJECT
 
 private slots:
     void cleanup()
     {
         modRTB::DisableLinkDetection();
-        QVERIFY(noWindowLeft());
+        DesktopTest::cleanup();
     }
 
     void pressOpensWebAndMailAddressesOnly_data()
@@ -102,7 +102,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, pressed);
         QFETCH(QString, opened);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         BoxWindow w;
         modRTB::EnableLinkDetection(w.box, &w.window);
         w.box->setPlainText(text);
@@ -120,7 +120,7 @@ private slots:
 
     void pressNextToAnAddressOpensNothing()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         BoxWindow w;
         modRTB::EnableLinkDetection(w.box, &w.window);
         w.box->setPlainText(QStringLiteral("go www.example.com\n\nbelow"));
@@ -135,7 +135,7 @@ private slots:
 
     void longAddressIsReadUpTo1024Characters()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         BoxWindow w;
         modRTB::EnableLinkDetection(w.box, &w.window);
         const QString address = QStringLiteral("http://example.com/") + QString(1981, u'a');
@@ -150,7 +150,7 @@ private slots:
     // history and the modified state stay as they are.
     void linksFollowTheTextWithoutTouchingIt()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         BoxWindow w;
         modRTB::EnableLinkDetection(w.box, &w.window);
         QTextCursor cursor(w.box->document());
@@ -197,7 +197,7 @@ private slots:
     // Format changes are not text changes: one typed key, one clipboard clear.
     void typingAnAddressClearsTheClipboardOncePerKey()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         BoxWindow w;
         ClipboardGuard::guard(w.box);
         modRTB::EnableLinkDetection(w.box, &w.window);
@@ -215,7 +215,7 @@ private slots:
     // An anchor that came in with pasted rich text is not ours to open.
     void pastedAnchorsAreNotOpened()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         BoxWindow w;
         modRTB::EnableLinkDetection(w.box, &w.window);
         w.box->setHtml(QStringLiteral("<p><a href=\"javascript:alert(1)\">click me</a> "
@@ -227,7 +227,7 @@ private slots:
 
     void oneBoxAtATime()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         BoxWindow first, second;
         first.box->setPlainText(QStringLiteral("www.first.example"));
         second.box->setPlainText(QStringLiteral("www.second.example"));
@@ -259,7 +259,6 @@ private slots:
 
     void boxThatGoesTakesDetectionWithIt()
     {
-        ScriptedDesktop desktop;
         auto *w = new BoxWindow;
         modRTB::EnableLinkDetection(w->box, &w->window);
         delete w;

@@ -1,3 +1,4 @@
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "frame/RtfWriter.h"
@@ -161,7 +162,7 @@ QTextDocument *documentOf(const QList<Run> &runs, qreal pointSize = 9.75)
 
 } // namespace
 
-class RtfWriterTest : public QObject {
+class RtfWriterTest : public DesktopTest {
     Q_OBJECT
 
 private slots:

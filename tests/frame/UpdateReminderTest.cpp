@@ -1,16 +1,15 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "frame/modHelp.h"
 #include "platform/Platform.h"
 
-class UpdateReminderTest : public QObject {
+class UpdateReminderTest : public DesktopTest {
     Q_OBJECT
 
     static QString key() { return QStringLiteral("Settings/") + modHelp::ReminderKey; }
 
 private slots:
-    void cleanup() { QVERIFY(noWindowLeft()); }
 
     void remindsEveryFifteenDaysOrMore_data()
     {
@@ -31,7 +30,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, asked);
         QFETCH(bool, rewritten);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.messageAnswers = {QMessageBox::No};
         bool isNumber = false;
         const int days = stored.toInt(&isNumber);
@@ -51,7 +50,7 @@ private slots:
 
     void theQuestionAndItsYes()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.settingsStore.insert(key(), desktop.clock.addDays(-20).toString(Qt::ISODate));
         QString storedWhenOpened;
         modHelp::UpdateReminder(); // scripted answer: the default button
@@ -72,6 +71,7 @@ private slots:
 
     void generatorNeverReachesOne()
     {
+        const SystemServicesInPlace systemGenerator;
         QCOMPARE(platform::uniformFromBits(0), 0.0f);
         QCOMPARE(platform::uniformFromBits(0xFFFFFFFFu), ScriptedServices::largestBelowOne());
         QVERIFY(platform::uniformFromBits(0xFFFFFFFFu) < 1.0f);

@@ -1,23 +1,38 @@
 #include "ScriptedDesktop.h"
 
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QTest>
 
 ScriptedDesktop::ScriptedDesktop()
+    : previous(platform::installDesktop(this))
 {
-    platform::installDesktop(this);
 }
 
 ScriptedDesktop::~ScriptedDesktop()
 {
-    platform::installDesktop(nullptr);
+    platform::installDesktop(previous);
+}
+
+void ScriptedDesktop::openUrl(const QUrl &address)
+{
+    openedAddresses.append(address);
+    log.append(QStringLiteral("open ") + address.toString());
+}
+
+QString ScriptedDesktop::askOpenFileName(const platform::OpenDialogRequest &request)
+{
+    openRequests.append(request);
+    log.append(QStringLiteral("open dialog"));
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
 QStringList ScriptedDesktop::messageTexts() const
@@ -31,6 +46,7 @@ QStringList ScriptedDesktop::messageTexts() const
 QMessageBox::StandardButton ScriptedDesktop::showMessage(const platform::MessageRequest &request)
 {
     messages.append(request);
+    log.append(QStringLiteral("message ") + request.text);
     if (!messageAnswers.isEmpty())
         return messageAnswers.takeFirst();
     return request.defaultButton != QMessageBox::NoButton ? request.defaultButton : QMessageBox::Ok;
@@ -39,12 +55,14 @@ QMessageBox::StandardButton ScriptedDesktop::showMessage(const platform::Message
 QString ScriptedDesktop::askSaveFileName(const platform::SaveDialogRequest &request)
 {
     saveRequests.append(request);
+    log.append(QStringLiteral("save dialog"));
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
 bool ScriptedDesktop::askPrinter(QPrinter &printer, const platform::PrintRequest &request)
 {
     printRequests.append(request);
+    log.append(QStringLiteral("printer dialog"));
     if (printToPdf.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -65,10 +83,15 @@ void ScriptedDesktop::runModal(QDialog &dialog)
 void ScriptedDesktop::wait(int seconds)
 {
     waits.append(seconds);
-    QCoreApplication::processEvents();
-    if (duringWait)
-        duringWait(waits.size());
-    QCoreApplication::processEvents();
+    log.append(QStringLiteral("wait %1").arg(seconds));
+    const int number = waits.size();
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [this, &loop, number] {
+        if (duringWait)
+            duringWait(number);
+        loop.quit();
+    });
+    loop.exec();
 }
 
 bool noWindowLeft()

@@ -15,7 +15,8 @@ class QWidget;
 
 // The whole desktop for tests: it records every message box, dialog, opened
 // address and wait, and answers what the test scripted. No test ever waits for
-// a person or a real modal dialog. Installed for the lifetime of the object.
+// a person or a real modal dialog. Installed for the lifetime of the object;
+// what was installed before comes back afterwards.
 class ScriptedDesktop : public ScriptedServices, public platform::Desktop {
 public:
     ScriptedDesktop();
@@ -31,6 +32,10 @@ public:
     QList<platform::SaveDialogRequest> saveRequests;
     QStringList saveAnswers;
 
+    // Open dialogs: the requests, and the paths to answer (empty = cancel).
+    QList<platform::OpenDialogRequest> openRequests;
+    QStringList openAnswers;
+
     // Printer dialogs: the requests; the answer sets the printer up to write
     // a PDF at `printToPdf` (empty = cancel).
     QList<platform::PrintRequest> printRequests;
@@ -43,7 +48,9 @@ public:
     std::function<void(QDialog &)> whileModal;
     int modalRuns = 0;
 
-    // Waits: their lengths, and what happens during each (events are processed either way).
+    // Waits: their lengths, and what happens during each. Each wait runs a
+    // real nested event loop, as the program's own does; `duringWait` runs
+    // inside it.
     QList<int> waits;
     std::function<void(int waitNumber)> duringWait;
 
@@ -52,18 +59,23 @@ public:
 
     QMessageBox::StandardButton showMessage(const platform::MessageRequest &request) override;
     QString askSaveFileName(const platform::SaveDialogRequest &request) override;
+    QString askOpenFileName(const platform::OpenDialogRequest &request) override;
     bool askPrinter(QPrinter &printer, const platform::PrintRequest &request) override;
-    void openUrl(const QUrl &address) override { openedAddresses.append(address); }
+    void openUrl(const QUrl &address) override;
     void clearClipboard() override { ++clipboardClears; }
     void runModal(QDialog &dialog) override;
     void wait(int seconds) override;
     int screenWidthTwips() override { return screenWidth; }
     void endProgram() override { ++programEnds; }
+
+private:
+    platform::Desktop *previous;
 };
 
 // Ends the program as closing the main window does, then checks that no
 // window leaked: the registry is empty and no top-level widget is left.
-// Removes whatever is left so that the next test starts clean.
+// Removes whatever is left so that the next test starts clean. Run it while
+// a scripted desktop is installed, so that the program's end is scripted too.
 bool noWindowLeft();
 
 // Sends a pointer movement (no button held) to `widget` at `position`

@@ -5,13 +5,13 @@
 #include <cmath>
 
 ScriptedServices::ScriptedServices()
+    : previous(platform::installServices(this))
 {
-    platform::installServices(this);
 }
 
 ScriptedServices::~ScriptedServices()
 {
-    platform::installServices(nullptr);
+    platform::installServices(previous);
 }
 
 void ScriptedServices::scriptRandom(const QList<float> &values)
@@ -36,6 +36,7 @@ QString ScriptedServices::readSetting(const QString &section, const QString &key
 void ScriptedServices::writeSetting(const QString &section, const QString &key, const QString &value)
 {
     settingsStore.insert(section + QLatin1Char('/') + key, value);
+    log.append(QStringLiteral("setting %1/%2=%3").arg(section, key, value));
 }
 
 float ScriptedServices::largestBelowOne()

@@ -1,8 +1,8 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Widgets.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
@@ -17,7 +17,7 @@
 
 using namespace modCoffeeCupReading;
 
-class CoffeeCupTest : public QObject {
+class CoffeeCupTest : public DesktopTest {
     Q_OBJECT
 
     // r that maps to `key` by Int(r * 79 + 1), taken from the middle of the key's interval.
@@ -40,7 +40,6 @@ class CoffeeCupTest : public QObject {
     }
 
 private slots:
-    void cleanup() { QVERIFY(noWindowLeft()); }
 
     void drawMapsEveryValueIntoTheTable_data()
     {
@@ -91,6 +90,7 @@ private slots:
 
     void realGeneratorReachesEveryKeyEvenly()
     {
+        const SystemServicesInPlace systemGenerator;
         const int perKey = 400;
         QList<int> counts(SymbolCount + 1, 0);
         for (int i = 0; i < SymbolCount * perKey; ++i) {
@@ -104,7 +104,7 @@ private slots:
 
     void readingShowsTheDrawnSymbolAfterFourDots()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({forKey(19)});
         frmCoffeeCupReadingMain *window = launch();
         QVERIFY(window && window->isVisible());
@@ -139,7 +139,7 @@ private slots:
     void backStartsTheNextReadingWithoutDots()
     {
         QFETCH(bool, byMenu);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.0f, forKey(20)});
         frmCoffeeCupReadingMain *window = launch();
         QTest::mouseClick(window->picCoffeePot, Qt::LeftButton);
@@ -173,7 +173,7 @@ private slots:
     void closingTheReadingShowsTheWelcomePanel()
     {
         QFETCH(QString, how);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.5f});
         frmCoffeeCupReadingMain *window = launch();
         QTest::mouseClick(window->picCoffeePot, Qt::LeftButton);
@@ -192,7 +192,7 @@ private slots:
 
     void aClickDuringTheWaitIsIgnored()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.25f});
         frmCoffeeCupReadingMain *window = launch();
         desktop.duringWait = [&](int wait) {
@@ -215,7 +215,7 @@ private slots:
     void closingDuringTheWaitAbandonsTheDraw()
     {
         QFETCH(bool, wholeProgram);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.25f});
         frmCoffeeCupReadingMain *window = launch();
         desktop.duringWait = [&](int wait) {
@@ -235,7 +235,7 @@ private slots:
 
     void windowsCarryTheirMenusAndLinks()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.5f});
         frmCoffeeCupReadingMain *window = launch();
         QCOMPARE(window->windowTitle(), "Orrin Coffee Cup Reading");

@@ -1,8 +1,8 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Widgets.h"
 #include "oracles/podomancy/frmPodomancyDisplay.h"
 #include "oracles/podomancy/frmPodomancyMain.h"
@@ -66,7 +66,7 @@ constexpr int Skip = -1;
 
 } // namespace
 
-class PodomancyTest : public QObject {
+class PodomancyTest : public DesktopTest {
     Q_OBJECT
 
     frmPodomancyMain *launch()
@@ -126,11 +126,10 @@ class PodomancyTest : public QObject {
     }
 
 private slots:
-    void cleanup() { QVERIFY(noWindowLeft()); }
 
     void questionnaireOpensOnItsFirstPage()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyMain *window = launch();
         QVERIFY(window && window->isVisible());
         QVERIFY(!picMain()->isVisible());
@@ -202,7 +201,7 @@ private slots:
     void nextChecksTheAnswer()
     {
         QFETCH(int, page);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyMain *window = launch();
         answer(desktop, window, {0, 0, 0, 0, 0, 0, 0, 0}, 0, page - 1);
         QVERIFY(desktop.messages.isEmpty());
@@ -242,7 +241,7 @@ private slots:
         QFETCH(int, choice);
         QFETCH(QMessageBox::StandardButton, reply);
         QFETCH(int, pageAfter);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyMain *window = launch();
         answer(desktop, window, {0, 0, 0, 0, 0}, 0, 4);
         if (choice != Skip)
@@ -264,7 +263,7 @@ private slots:
 
     void backChecksNothingAndKeepsEveryAnswer()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyMain *window = launch();
         const QList<int> answers = {5, 1, 2, 0, 1, 1, 3, 0};
         answer(desktop, window, answers, 0, 6);
@@ -301,7 +300,7 @@ private slots:
     void readingShowsTheRuleForEveryAnswer()
     {
         QFETCH(QList<int>, answers);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyDisplay *display = readingFor(desktop, answers);
         QVERIFY(desktop.messages.isEmpty());
         QVERIFY(display && display->isVisible());
@@ -325,7 +324,7 @@ private slots:
 
     void twoAnswersShareOneText()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyDisplay *display = readingFor(desktop, {0, 0, 4, 0, 2, 0, 0, 0});
         QCOMPARE(display->lblBigToe->text(), "Standalone Big Toe");
         QCOMPARE(display->lblFootArches->text(), "Swollen Feet");
@@ -335,7 +334,7 @@ private slots:
 
     void skippedToeShapeShowsTheDefaultTexts()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyDisplay *display = readingFor(desktop, {1, 1, 1, 1, 1, Skip, 1, 1});
         QCOMPARE(desktop.messageTexts(), QStringList{ToeShapeQuestion});
         QCOMPARE(display->lblToeShape->text(), "");
@@ -358,7 +357,7 @@ private slots:
     void backAndAnalyseAgainChangesOnlyTheChangedAnswer()
     {
         QFETCH(bool, byMenu);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyDisplay *display = readingFor(desktop, {3, 0, 2, 1, 0, 2, 0, 1});
         const QStringList before = shownTexts(display);
         QPointer<frmPodomancyDisplay> first = display;
@@ -402,7 +401,7 @@ private slots:
     void closingTheWindows()
     {
         QFETCH(QString, how);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyDisplay *display = readingFor(desktop, {0, 0, 0, 0, 0, 0, 0, 0});
         auto *window = WindowRegistry::loadedWindow<frmPodomancyMain>();
         if (how == "cmdExit")
@@ -419,7 +418,7 @@ private slots:
 
     void reopeningStartsAfresh()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyMain *window = launch();
         answer(desktop, window, {2, 1, 0, 0, 0}, 0, 4);
         QTest::mouseClick(window->cmdExit, Qt::LeftButton);
@@ -442,7 +441,7 @@ private slots:
 
     void readingWindowLaysOutEightEqualBoxes()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmPodomancyDisplay *display = readingFor(desktop, {0, 0, 0, 0, 0, 0, 0, 0});
         QCOMPARE(display->Frame1->title(), "Orrin Podomancy Interpretation");
         const QStringList boxCaptions = {"Toe Appearance", "Inclination of Toes", "Big Toe", "Second Toe",

@@ -1,8 +1,8 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/modHelp.h"
 #include "frame/modRTB.h"
 #include "frame/Widgets.h"
@@ -121,7 +121,7 @@ private:
 
 } // namespace
 
-class TeaLeafReportTest : public QObject {
+class TeaLeafReportTest : public DesktopTest {
     Q_OBJECT
 
     // A reading on screen in the result window.
@@ -156,11 +156,9 @@ class TeaLeafReportTest : public QObject {
     }
 
 private slots:
-    void cleanup() { QVERIFY(noWindowLeft()); }
 
     void reportReadsTheReadingInItsColours()
     {
-        ScriptedDesktop desktop;
         frmTeaLeafReadingSave *report = openReport();
         QVERIFY(report && report->isVisible());
         QCOMPARE(report->windowTitle(), QStringLiteral("Orrin Tea Leaf Reading"));
@@ -206,7 +204,7 @@ private slots:
     {
         QFETCH(QString, label);
         QFETCH(QString, address);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmTeaLeafReadingSave *report = openReport();
         auto *link = report->findChild<LinkLabel *>(label);
         QVERIFY(link && link->isVisible());
@@ -232,7 +230,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, written);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         QTemporaryDir folder;
         frmTeaLeafReadingSave *report = openReport();
         desktop.saveAnswers = {typed.isEmpty() ? QString() : folder.filePath(typed)};
@@ -281,7 +279,7 @@ private slots:
     void failedSaveLeavesTheOldFileWhole()
     {
         QFETCH(QString, failure);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         QTemporaryDir folder;
         const QString old = folder.filePath(QStringLiteral("reading.rtf"));
         const QByteArray oldContents = "{\\rtf1 the reading saved last week}";
@@ -326,7 +324,7 @@ private slots:
     {
         QFETCH(bool, select);
         QFETCH(bool, cancel);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
         desktop.printToPdf = cancel ? QString() : pdf;
@@ -361,7 +359,6 @@ private slots:
 
     void printWhileOpenOnlyBringsTheReportForward()
     {
-        ScriptedDesktop desktop;
         frmTeaLeafReadingSave *report = openReport();
         typeAtEnd(report->RTB, QStringLiteral("my own note"));
         auto *display = WindowRegistry::loadedWindow<frmTeaLeafReadingDisplay>();
@@ -384,7 +381,7 @@ private slots:
     // detection off and shows the result window again.
     void closingAndReopeningKeepsDetectionClean()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         for (int round = 1; round <= 2; ++round) {
             frmTeaLeafReadingSave *report = openReport();
             QCOMPARE(modRTB::LinkDetectionBox(), report->RTB);
@@ -416,7 +413,6 @@ private slots:
     // brings none of them back.
     void launcherClosesTheReportWithTheOthers()
     {
-        ScriptedDesktop desktop;
         openReport();
         QTest::mouseClick(WindowRegistry::window<frmMDI>()->cmdSelectOption[0], Qt::LeftButton); // Coffee Cup
         QCOMPARE(WindowRegistry::loadedWindow<frmTeaLeafReadingSave>(), nullptr);

@@ -1,8 +1,8 @@
-#include "ScriptedDesktop.h"
+#include "DesktopTest.h"
 #include "TestMain.h"
 
 #include "app/frmMDI.h"
-#include "app/WindowRegistry.h"
+#include "frame/WindowRegistry.h"
 #include "frame/Widgets.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingMain.h"
@@ -48,7 +48,7 @@ QStringList shownReading(const frmTeaLeafReadingDisplay *display)
 
 } // namespace
 
-class TeaLeafWindowsTest : public QObject {
+class TeaLeafWindowsTest : public DesktopTest {
     Q_OBJECT
 
     frmTeaLeafReadingMain *launch()
@@ -80,7 +80,7 @@ private slots:
     void cleanup()
     {
         QGuiApplication::clipboard()->clear();
-        QVERIFY(noWindowLeft());
+        DesktopTest::cleanup();
     }
 
     void typingAName_data()
@@ -103,7 +103,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(int, refusals);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmTeaLeafReadingMain *window = launch();
         QTest::keyClicks(window->txtName, typed);
         QCOMPARE(window->txtName->text(), shown);
@@ -114,7 +114,7 @@ private slots:
 
     void aNameRefusesLettersBeyondAToZ()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmTeaLeafReadingMain *window = launch();
         QTest::keyClicks(window->txtName, QStringLiteral("jos"));
         QTest::sendKeyEvent(QTest::Click, window->txtName, Qt::Key_unknown, QStringLiteral("é"), Qt::NoModifier);
@@ -124,7 +124,6 @@ private slots:
 
     void aTypedLetterGoesWhereTheCursorIs()
     {
-        ScriptedDesktop desktop;
         frmTeaLeafReadingMain *window = launch();
         QTest::keyClicks(window->txtName, QStringLiteral("ab"));
         window->txtName->setCursorPosition(1);
@@ -137,7 +136,7 @@ private slots:
 
     void typingAQuestion()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmTeaLeafReadingMain *window = launch();
         QTest::keyClicks(window->txtQuestion, QStringLiteral("will I move in 2027? (yes/no)"));
         QTest::sendKeyEvent(QTest::Click, window->txtQuestion, Qt::Key_unknown, QStringLiteral("é"), Qt::NoModifier);
@@ -165,7 +164,7 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, shown);
         QFETCH(int, cursor);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         frmTeaLeafReadingMain *window = launch();
         QLineEdit *box = intoName ? window->txtName : window->txtQuestion;
         QTest::keyClicks(box, QStringLiteral("ab"));
@@ -206,7 +205,7 @@ private slots:
         QFETCH(QString, focusBefore);
         QFETCH(QString, message);
         QFETCH(QString, focusAfter);
-        ScriptedDesktop desktop; // no random value scripted: a draw would fail the test
+        ScriptedDesktop &desktop = scripted(); // no random value scripted: a draw would fail the test
         frmTeaLeafReadingMain *window = launch();
         QTest::keyClicks(window->txtName, name);
         QTest::keyClicks(window->txtQuestion, question);
@@ -246,7 +245,6 @@ private slots:
     {
         QFETCH(QString, movedOver);
         QFETCH(bool, stillShown);
-        ScriptedDesktop desktop;
         frmTeaLeafReadingMain *window = launch();
         QVERIFY(QTest::qWaitForWindowExposed(WindowRegistry::window<frmMDI>()));
         QVERIFY(!window->picTeapot->hasBorder());
@@ -273,7 +271,7 @@ private slots:
 
     void aReadingIsShown()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         // Letters Q, A and Z; the symbols are drawn in the order A, Q, Z.
         desktop.scriptRandom({letter(16), letter(0), letter(24), 0.0f, 0.5f, 0.5f});
         frmTeaLeafReadingMain *window = launch();
@@ -309,7 +307,7 @@ private slots:
     void backThenASecondReadingReplacesEveryLabel()
     {
         QFETCH(bool, byMenu);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({letter(16), letter(0), letter(24), 0.0f, 0.5f, 0.5f});
         frmTeaLeafReadingMain *window = launch();
         frmTeaLeafReadingDisplay *display = askWith(window, 5);
@@ -348,7 +346,7 @@ private slots:
 
     void aLongMeaningIsShownWhole()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         // First a reading of short meanings, then the Acorn (row 5) in the third block.
         desktop.scriptRandom({letter(16), letter(24), letter(9), 0.5f, 0.5f, 0.5f});
         frmTeaLeafReadingMain *window = launch();
@@ -374,7 +372,7 @@ private slots:
     void printOpensTheReport()
     {
         QFETCH(bool, byMenu);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({letter(1), letter(2), letter(3), 0.1f, 0.2f, 0.3f});
         frmTeaLeafReadingDisplay *display = askWith(launch());
         if (byMenu)
@@ -397,7 +395,7 @@ private slots:
     void closingTheResultLeavesTheQuestionHidden()
     {
         QFETCH(bool, byMenu);
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({letter(1), letter(2), letter(3), 0.1f, 0.2f, 0.3f});
         frmTeaLeafReadingMain *window = launch();
         frmTeaLeafReadingDisplay *display = askWith(window);
@@ -413,7 +411,6 @@ private slots:
 
     void launchingOpensAFreshQuestion()
     {
-        ScriptedDesktop desktop;
         frmTeaLeafReadingMain *window = launch();
         QVERIFY(window && window->isVisible());
         QVERIFY(!picMain()->isVisible());
@@ -432,7 +429,7 @@ private slots:
 
     void launchingAgainOverAReadingStartsAfresh()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({letter(10), letter(11), letter(12), 0.4f, 0.4f, 0.4f});
         QPointer<frmTeaLeafReadingMain> oldWindow = launch();
         QPointer<frmTeaLeafReadingDisplay> oldDisplay = askWith(oldWindow);
@@ -457,7 +454,7 @@ private slots:
 
     void windowsCarryTheirMenusAndLinks()
     {
-        ScriptedDesktop desktop;
+        ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({letter(4), letter(5), letter(6), 0.5f, 0.5f, 0.5f});
         frmTeaLeafReadingMain *window = launch();
         QCOMPARE(window->findChild<QAction *>("mnuUpdate")->text(), "Check for Software &Update");

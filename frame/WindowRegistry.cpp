@@ -55,6 +55,21 @@ void WindowRegistry::unloadForm(Form *form)
     std::erase_if(entries(), [form](const Entry &entry) { return entry.form == form; });
     if (QWidget *widget = form->formWidget()) {
         widget->hide();
-        widget->deleteLater();
+        if (form->handlersWaiting == 0)
+            widget->deleteLater();
     }
+}
+
+Form::InUse::InUse(Form *form)
+    : form(form)
+{
+    ++form->handlersWaiting;
+}
+
+Form::InUse::~InUse()
+{
+    // The handler is about to return: a window unloaded meanwhile can go now.
+    if (--form->handlersWaiting == 0 && form->unloaded)
+        if (QWidget *widget = form->formWidget())
+            widget->deleteLater();
 }

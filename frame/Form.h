@@ -13,6 +13,20 @@ public:
     // checks this to abandon its work.
     bool isUnloaded() const { return unloaded; }
 
+    // Held by a handler of the window while it waits on a nested event loop:
+    // an unload meanwhile goes ahead, but the window is deleted only once the
+    // last such handler has let go, so no handler ever returns into freed memory.
+    class InUse {
+    public:
+        explicit InUse(Form *form);
+        ~InUse();
+        InUse(const InUse &) = delete;
+        InUse &operator=(const InUse &) = delete;
+
+    private:
+        Form *form;
+    };
+
 protected:
     // The window's own unload work; runs once, before the window goes.
     virtual void Form_Unload() {}
@@ -20,4 +34,5 @@ protected:
 private:
     friend class WindowRegistry;
     bool unloaded = false;
+    int handlersWaiting = 0;
 };

@@ -1,0 +1,15 @@
+#include "OracleHost.h"
+
+namespace {
+OracleHost *installed = nullptr;
+}
+
+OracleHost *oracleHost::current()
+{
+    return installed;
+}
+
+void oracleHost::install(OracleHost *host)
+{
+    installed = host;
+}
