@@ -6,7 +6,11 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
            qt6-qpa-plugins libgl-dev fonts-dejavu-core xvfb xauth x11-apps imagemagick \
            poppler-utils
 
-.PHONY: all deps build run test bench clean
+# Warnings are errors in every build made here, so CI catches a new one.
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRIN_WARNINGS_AS_ERRORS=ON >/dev/null
+SANITIZE_BUILD ?= build-sanitize
+
+.PHONY: all deps build run test bench sanitize clean
 
 all: build
 
@@ -14,7 +18,7 @@ deps:
 	@./tools/install-packages.sh $(PACKAGES)
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE)
 	@cmake --build $(BUILD) -j$(JOBS)
 
 run: build
@@ -24,9 +28,20 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE)
 	@cmake --build $(BUILD) -j$(JOBS) --target orrin_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/orrin_bench
 
+# The whole test suite under the address and undefined-behaviour sanitizers.
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORRIN_SANITIZE=ON \
+	    -DORRIN_WARNINGS_AS_ERRORS=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	@cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

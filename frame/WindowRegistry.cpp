@@ -55,8 +55,13 @@ void WindowRegistry::unloadForm(Form *form)
     std::erase_if(entries(), [form](const Entry &entry) { return entry.form == form; });
     if (QWidget *widget = form->formWidget()) {
         widget->hide();
-        if (form->handlersWaiting == 0)
+        if (form->handlersWaiting == 0) {
             widget->deleteLater();
+        } else {
+            // A handler of this window still waits: out from under its parent,
+            // so that not even the parent's going can take it before it returns.
+            widget->setParent(nullptr);
+        }
     }
 }
 

@@ -52,7 +52,6 @@ private slots:
     {
         ScriptedDesktop &desktop = scripted();
         desktop.settingsStore.insert(key(), desktop.clock.addDays(-20).toString(Qt::ISODate));
-        QString storedWhenOpened;
         modHelp::UpdateReminder(); // scripted answer: the default button
         QCOMPARE(desktop.messages.size(), 1);
         const platform::MessageRequest &message = desktop.messages[0];
@@ -63,6 +62,11 @@ private slots:
         QCOMPARE(message.title, "Orrin Vodadadore I v1.20");
         QCOMPARE(desktop.openedAddresses, QList<QUrl>({QUrl(modHelp::DownloadPageAddress)}));
         QCOMPARE(desktop.settingsStore.value(key()), desktop.clock.toString(Qt::ISODate));
+        // The question, then the date is stored, then the page opens.
+        QCOMPARE(desktop.log,
+                 QStringList({QStringLiteral("message ") + message.text,
+                              QStringLiteral("setting ") + key() + "=" + desktop.clock.toString(Qt::ISODate),
+                              QStringLiteral("open ") + modHelp::DownloadPageAddress}));
 
         // Asked today: the next start asks nothing.
         modHelp::UpdateReminder();

@@ -32,9 +32,10 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
 
     int failures = 0;
+    bool namedAny = false;
+    bool ranAny = false;
     for (const RegisteredTest &test : registeredTests()) {
         std::vector<char *> arguments{argv[0]};
-        bool namedAny = false;
         bool namedHere = false;
         for (int i = 1; i < argc; ++i) {
             const QByteArray argument(argv[i]);
@@ -52,7 +53,12 @@ int main(int argc, char **argv)
         }
         if (namedAny && !namedHere)
             continue;
+        ranAny = true;
         failures += test.run(static_cast<int>(arguments.size()), arguments.data());
+    }
+    if (namedAny && !ranAny) {
+        qWarning("No test class here has the test functions named on the command line.");
+        return 1;
     }
     return failures;
 }

@@ -7,12 +7,14 @@
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
 #include "oracles/coffee_cup/modCoffeeCupReading.h"
+#include "oracles/tea_leaf/frmTeaLeafReadingMain.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPointer>
 #include <QSet>
 
 using namespace modCoffeeCupReading;
@@ -23,13 +25,7 @@ class CoffeeCupTest : public DesktopTest {
     // r that maps to `key` by Int(r * 79 + 1), taken from the middle of the key's interval.
     static float forKey(int key) { return (static_cast<float>(key) - 0.5f) / 79.0f; }
 
-    frmCoffeeCupReadingMain *launch()
-    {
-        auto *main = WindowRegistry::window<frmMDI>();
-        main->show();
-        QTest::mouseClick(main->findChild<QPushButton *>("cmdSelectOption(0)"), Qt::LeftButton);
-        return WindowRegistry::loadedWindow<frmCoffeeCupReadingMain>();
-    }
+    static frmCoffeeCupReadingMain *launch() { return DesktopTest::launch<frmCoffeeCupReadingMain>(0); }
 
     int dotsShown(frmCoffeeCupReadingMain *window)
     {
@@ -108,8 +104,7 @@ private slots:
         desktop.scriptRandom({forKey(19)});
         frmCoffeeCupReadingMain *window = launch();
         QVERIFY(window && window->isVisible());
-        auto *picMain = WindowRegistry::window<frmMDI>()->picMain;
-        QVERIFY(!picMain->isVisible());
+        QVERIFY(!picMain()->isVisible());
 
         QList<int> dotsAtEachWait;
         desktop.duringWait = [&](int) {
@@ -124,7 +119,7 @@ private slots:
         auto *display = WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>();
         QVERIFY(display && display->isVisible());
         QVERIFY(window->isHidden());
-        QVERIFY(!picMain->isVisible());
+        QVERIFY(!picMain()->isVisible());
         QCOMPARE(display->lblElement->text(), "CROSS");
         QCOMPARE(display->lblDesc->text(), "Safeguarding, religious  devotion and sacrifice "); // trailing blank kept
     }
@@ -152,7 +147,7 @@ private slots:
         QVERIFY(!WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>());
         QVERIFY(window->isVisible());
         QCOMPARE(dotsShown(window), 0);
-        QVERIFY(!WindowRegistry::window<frmMDI>()->picMain->isVisible());
+        QVERIFY(!picMain()->isVisible());
 
         QList<int> dotsAtEachWait;
         desktop.duringWait = [&](int) { dotsAtEachWait.append(dotsShown(window)); };
@@ -185,7 +180,7 @@ private slots:
         else
             display->close();
         QVERIFY(!WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>());
-        QVERIFY(WindowRegistry::window<frmMDI>()->picMain->isVisible());
+        QVERIFY(picMain()->isVisible());
         QCOMPARE(WindowRegistry::loadedWindow<frmCoffeeCupReadingMain>(), window); // hidden, still loaded
         QVERIFY(window->isHidden());
     }
@@ -207,58 +202,86 @@ private slots:
 
     void closingDuringTheWaitAbandonsTheDraw_data()
     {
-        QTest::addColumn<bool>("wholeProgram");
-        QTest::newRow("the Main window's File > Exit") << false;
-        QTest::newRow("the main window closes") << true;
+        QTest::addColumn<QString>("what");
+        QTest::newRow("the Main window's File > Exit") << "mnuExit";
+        QTest::newRow("the Main window's close box") << "close box";
+        QTest::newRow("the main window closes") << "main window";
+        QTest::newRow("the same oracle launched again") << "same oracle";
+        QTest::newRow("another oracle launched") << "another oracle";
     }
 
+    // The waiting window is unloaded under its own handler: the handler
+    // returns without touching it, nothing is shown, and only then does the
+    // window go.
     void closingDuringTheWaitAbandonsTheDraw()
     {
-        QFETCH(bool, wholeProgram);
+        QFETCH(QString, what);
         ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.25f});
-        frmCoffeeCupReadingMain *window = launch();
+        QPointer<frmCoffeeCupReadingMain> window = launch();
+        bool stillThereDuringTheWait = false;
         desktop.duringWait = [&](int wait) {
             if (wait != 2)
                 return;
-            if (wholeProgram)
+            if (what == "mnuExit")
+                window->findChild<QAction *>("mnuExit")->trigger();
+            else if (what == "close box")
+                window->close();
+            else if (what == "main window")
                 WindowRegistry::window<frmMDI>()->close();
             else
-                window->findChild<QAction *>("mnuExit")->trigger();
+                clickLauncher(what == "same oracle" ? 0 : 4);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            stillThereDuringTheWait = !window.isNull();
         };
         QTest::mouseClick(window->picCoffeePot, Qt::LeftButton);
+        QVERIFY(stillThereDuringTheWait);
         QCOMPARE(desktop.waits.size(), 2);
         QVERIFY(!WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>());
-        QVERIFY(!WindowRegistry::loadedWindow<frmCoffeeCupReadingMain>());
-        QCOMPARE(desktop.programEnds, wholeProgram ? 1 : 0);
+        QCOMPARE(desktop.programEnds, what == "main window" ? 1 : 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+
+        auto *fresh = WindowRegistry::loadedWindow<frmCoffeeCupReadingMain>();
+        QCOMPARE(fresh != nullptr, what == "same oracle");
+        if (fresh) {
+            QVERIFY(fresh->isVisible());
+            QVERIFY(!fresh->picMessage->isVisible());
+            QCOMPARE(dotsShown(fresh), 0);
+        }
+        if (what == "another oracle")
+            QVERIFY(WindowRegistry::loadedWindow<frmTeaLeafReadingMain>());
     }
 
-    void windowsCarryTheirMenusAndLinks()
+    void aboutOpenedDuringTheWaitLetsTheDrawFinish()
+    {
+        ScriptedDesktop &desktop = scripted();
+        desktop.scriptRandom({forKey(20)});
+        frmCoffeeCupReadingMain *window = launch();
+        bool aboutShown = false;
+        desktop.whileModal = [&](QDialog &dialog) { aboutShown = dialog.isVisible(); };
+        desktop.duringWait = [&](int wait) {
+            if (wait == 2)
+                window->findChild<QAction *>("mnuAbout")->trigger();
+        };
+        QTest::mouseClick(window->picCoffeePot, Qt::LeftButton);
+        QVERIFY(aboutShown);
+        QCOMPARE(desktop.modalRuns, 1);
+        QCOMPARE(desktop.waits.size(), 4);
+        auto *display = WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>();
+        QVERIFY(display && display->isVisible());
+        QCOMPARE(display->lblDesc->text(), "Victory after much difficulty. ");
+    }
+
+    // The frame's titles, menus and links are checked for every window in WindowFrameTest.
+    void theDisplayCaptions()
     {
         ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.5f});
-        frmCoffeeCupReadingMain *window = launch();
-        QCOMPARE(window->windowTitle(), "Orrin Coffee Cup Reading");
-        QCOMPARE(window->findChild<QAction *>("mnuUpdate")->text(), "Check for Software &Update");
-        QVERIFY(window->findChild<QAction *>("mnuHelp1") && window->findChild<QAction *>("mnuHelp2"));
-        QVERIFY(window->findChild<QAction *>("mkmoney"));
-        QVERIFY(!window->findChild<QAction *>("mnuFileBack"));
-        QVERIFY(!window->findChild<QPushButton *>("cmdExit"));
-        // The four blanks before "Click" stand in these windows, and "&&" shows one "&".
-        QVERIFY(window->lblCobrand->text().contains("name &  link here. See \"Help\" for details.    Click Here"));
-
-        QTest::mouseClick(window->picCoffeePot, Qt::LeftButton);
+        QTest::mouseClick(launch()->picCoffeePot, Qt::LeftButton);
         auto *display = WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>();
-        QCOMPARE(display->findChild<QAction *>("mnuUpdate")->text(), "&Check for Software Update");
-        QVERIFY(display->findChild<QAction *>("mnuFileSep1") && display->findChild<QAction *>("mnuFileSep2"));
-        QCOMPARE(display->findChild<QAction *>("mnuFileBack")->text(), "&Back");
         QCOMPARE(display->cmdOK->text(), "&Back");
-        QCOMPARE(display->cmdExit->text(), "&Exit");
         QCOMPARE(display->findChild<QLabel *>("lblCaption")->text(), "Your Coffee Cup Symbol for the Day is:");
-
-        // The active child's menus stand in the main window's menu bar.
-        QMenuBar *bar = WindowRegistry::window<frmMDI>()->menuBar();
-        QVERIFY(bar->actions().contains(display->findChild<QMenu *>("mnuFile")->menuAction()));
     }
 };
 

@@ -69,15 +69,7 @@ constexpr int Skip = -1;
 class PodomancyTest : public DesktopTest {
     Q_OBJECT
 
-    frmPodomancyMain *launch()
-    {
-        auto *main = WindowRegistry::window<frmMDI>();
-        main->show();
-        QTest::mouseClick(main->findChild<QPushButton *>("cmdSelectOption(8)"), Qt::LeftButton);
-        return WindowRegistry::loadedWindow<frmPodomancyMain>();
-    }
-
-    static QWidget *picMain() { return WindowRegistry::window<frmMDI>()->picMain; }
+    static frmPodomancyMain *launch() { return DesktopTest::launch<frmPodomancyMain>(8); }
 
     static void choose(frmPodomancyMain *window, int group, int index)
     {

@@ -51,16 +51,15 @@ QStringList shownReading(const frmTeaLeafReadingDisplay *display)
 class TeaLeafWindowsTest : public DesktopTest {
     Q_OBJECT
 
-    frmTeaLeafReadingMain *launch()
+    // Typing needs the main window active, at the size it has on a screen of the scripted width.
+    static frmTeaLeafReadingMain *launch()
     {
-        auto *main = WindowRegistry::window<frmMDI>();
-        main->resize(1280, 800); // maximized on a screen of the scripted width
-        main->show();
+        frmMDI *main = mainWindow();
+        main->resize(1280, 800);
         main->activateWindow();
         if (!QTest::qWaitForWindowActive(main))
             qWarning("the main window did not become active");
-        QTest::mouseClick(main->cmdSelectOption[TeaLeafButton], Qt::LeftButton);
-        return WindowRegistry::loadedWindow<frmTeaLeafReadingMain>();
+        return DesktopTest::launch<frmTeaLeafReadingMain>(TeaLeafButton);
     }
 
     // Name, question and tea given, then the teapot clicked.
@@ -74,7 +73,6 @@ class TeaLeafWindowsTest : public DesktopTest {
         return WindowRegistry::loadedWindow<frmTeaLeafReadingDisplay>();
     }
 
-    QWidget *picMain() { return WindowRegistry::window<frmMDI>()->picMain; }
 
 private slots:
     void cleanup()
