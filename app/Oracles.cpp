@@ -1,8 +1,16 @@
 #include "Oracles.h"
 
 #include "frame/WindowRegistry.h"
+#include "oracles/bibliomancy/frmBibliomancyDisplay.h"
+#include "oracles/bibliomancy/frmBibliomancyMain.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
+#include "oracles/domino/frmDominoOracleDisplay.h"
+#include "oracles/domino/frmDominoOracleMain.h"
+#include "oracles/fortune_cookie/frmFortuneCookieDisplay.h"
+#include "oracles/fortune_cookie/frmFortuneCookieMain.h"
+#include "oracles/mahjong/frmMahjongOracleDisplay.h"
+#include "oracles/mahjong/frmMahjongOracleMain.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingMain.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingSave.h"
@@ -22,11 +30,11 @@ OracleWindow *mainWindow()
 // Hidden entries stand below the two visible rows; nothing ever shows them.
 const OracleEntry OracleTable[OracleCount] = {
     {"Coffee Cup Reading", true, "icon_coffee_cup.svg", "Picture2", 4680, 120, &mainWindow<frmCoffeeCupReadingMain>},
-    {"Domino Oracle", false, "icon_domino.svg", "Picture3", 1080, 1320, nullptr},
-    {"Fortune Cookie", false, "icon_fortune_cookie.svg", "Picture4", 4680, 1320, nullptr},
-    {"Mahjong Oracle", false, "icon_mahjong.svg", "Picture5", 8400, 1320, nullptr},
+    {"Domino Oracle", false, "icon_domino.svg", "Picture3", 1080, 1320, &mainWindow<frmDominoOracleMain>},
+    {"Fortune Cookie", false, "icon_fortune_cookie.svg", "Picture4", 4680, 1320, &mainWindow<frmFortuneCookieMain>},
+    {"Mahjong Oracle", false, "icon_mahjong.svg", "Picture5", 8400, 1320, &mainWindow<frmMahjongOracleMain>},
     {"Tea Leaf Reading", true, "icon_tea_leaf.svg", "Picture7", 1080, 120, &mainWindow<frmTeaLeafReadingMain>},
-    {"Bibliomancy", true, "icon_bibliomancy.svg", "Picture8", 8400, 120, nullptr},
+    {"Bibliomancy", true, "icon_bibliomancy.svg", "Picture8", 8400, 120, &mainWindow<frmBibliomancyMain>},
     {"Cyclomancy", true, "icon_cyclomancy.svg", "Picture9", 1080, 720, nullptr},
     {"Arithmancy", true, "icon_arithmancy.svg", "Picture10", 4680, 720, nullptr},
     {"Podomancy", true, "icon_podomancy.svg", "Picture11", 8400, 720, &mainWindow<frmPodomancyMain>},
@@ -36,12 +44,18 @@ void CloseAllOracleWindows()
 {
     WindowRegistry::unload<frmCoffeeCupReadingDisplay>();
     WindowRegistry::unload<frmCoffeeCupReadingMain>();
-    // frmDominoOracleDisplay, frmDominoOracleMain, frmFortuneCookieDisplay,
-    // frmFortuneCookieMain, frmMahjongOracleDisplay, frmMahjongOracleMain
+    WindowRegistry::unload<frmDominoOracleDisplay>();
+    WindowRegistry::unload<frmDominoOracleMain>();
+    WindowRegistry::unload<frmFortuneCookieDisplay>();
+    WindowRegistry::unload<frmFortuneCookieMain>();
+    WindowRegistry::unload<frmMahjongOracleDisplay>();
+    WindowRegistry::unload<frmMahjongOracleMain>();
     WindowRegistry::unload<frmTeaLeafReadingDisplay>();
     WindowRegistry::unload<frmTeaLeafReadingMain>();
     WindowRegistry::unload<frmTeaLeafReadingSave>();
-    // frmBibliomancyDisplay, frmBibliomancyMain, frmCyclomancyMain, frmArithmancyMain
+    WindowRegistry::unload<frmBibliomancyDisplay>();
+    WindowRegistry::unload<frmBibliomancyMain>();
+    // frmCyclomancyMain, frmArithmancyMain
     WindowRegistry::unload<frmPodomancyDisplay>();
     WindowRegistry::unload<frmPodomancyMain>();
 }

@@ -6,8 +6,16 @@
 #include "frame/OracleWindow.h"
 #include "frame/Widgets.h"
 #include "frame/modHelp.h"
+#include "oracles/bibliomancy/frmBibliomancyDisplay.h"
+#include "oracles/bibliomancy/frmBibliomancyMain.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
+#include "oracles/domino/frmDominoOracleDisplay.h"
+#include "oracles/domino/frmDominoOracleMain.h"
+#include "oracles/fortune_cookie/frmFortuneCookieDisplay.h"
+#include "oracles/fortune_cookie/frmFortuneCookieMain.h"
+#include "oracles/mahjong/frmMahjongOracleDisplay.h"
+#include "oracles/mahjong/frmMahjongOracleMain.h"
 #include "oracles/podomancy/frmPodomancyDisplay.h"
 #include "oracles/podomancy/frmPodomancyMain.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
@@ -68,6 +76,22 @@ class WindowFrameTest : public DesktopTest {
                 "mnuMakeMoneyOnline", true, false, true, false},
             {"frmPodomancyDisplay", [] { return open<frmPodomancyDisplay>(); }, "Orrin Podomancy", "mnuFile", true,
                 false, "mnuMakeMoneyOnline", true, true, true, false},
+            {"frmBibliomancyMain", [] { return open<frmBibliomancyMain>(); }, "Orrin Bibliomancy", "mnuFile", false,
+                true, "mnuMakeMoneyOnline", true, false, true, false},
+            {"frmBibliomancyDisplay", [] { return open<frmBibliomancyDisplay>(); }, "Orrin Bibliomancy", "mnuFile",
+                true, false, "mnuMakeMoneyOnline", true, true, true, false},
+            {"frmFortuneCookieMain", [] { return open<frmFortuneCookieMain>(); }, "Orrin Fortune Cookie", "mnuFile",
+                false, true, "mkmoney", false, false, false, false},
+            {"frmFortuneCookieDisplay", [] { return open<frmFortuneCookieDisplay>(); }, "Orrin Fortune Cookie",
+                "mnuFile", true, false, "mkmoney", false, true, true, false},
+            {"frmDominoOracleMain", [] { return open<frmDominoOracleMain>(); }, "Orrin Domino Oracle", "mnuFile",
+                false, true, "mkmoney", false, false, false, false},
+            {"frmDominoOracleDisplay", [] { return open<frmDominoOracleDisplay>(); }, "Orrin Domino Oracle", "mnuFile",
+                true, false, "mkmoney", false, true, true, false},
+            {"frmMahjongOracleMain", [] { return open<frmMahjongOracleMain>(); }, "Orrin Mahjong Oracle", "mnuFile",
+                false, true, "mkmoney", false, false, false, false},
+            {"frmMahjongOracleDisplay", [] { return open<frmMahjongOracleDisplay>(); }, "Orrin Mahjong Oracle",
+                "mnuFile", true, false, "mkmoney", false, true, true, false},
         };
         return rows;
     }
