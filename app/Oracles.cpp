@@ -1,10 +1,12 @@
 #include "Oracles.h"
 
 #include "frame/WindowRegistry.h"
+#include "oracles/arithmancy/frmArithmancyMain.h"
 #include "oracles/bibliomancy/frmBibliomancyDisplay.h"
 #include "oracles/bibliomancy/frmBibliomancyMain.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
+#include "oracles/cyclomancy/frmCyclomancyMain.h"
 #include "oracles/domino/frmDominoOracleDisplay.h"
 #include "oracles/domino/frmDominoOracleMain.h"
 #include "oracles/fortune_cookie/frmFortuneCookieDisplay.h"
@@ -35,8 +37,8 @@ const OracleEntry OracleTable[OracleCount] = {
     {"Mahjong Oracle", false, "icon_mahjong.svg", "Picture5", 8400, 1320, &mainWindow<frmMahjongOracleMain>},
     {"Tea Leaf Reading", true, "icon_tea_leaf.svg", "Picture7", 1080, 120, &mainWindow<frmTeaLeafReadingMain>},
     {"Bibliomancy", true, "icon_bibliomancy.svg", "Picture8", 8400, 120, &mainWindow<frmBibliomancyMain>},
-    {"Cyclomancy", true, "icon_cyclomancy.svg", "Picture9", 1080, 720, nullptr},
-    {"Arithmancy", true, "icon_arithmancy.svg", "Picture10", 4680, 720, nullptr},
+    {"Cyclomancy", true, "icon_cyclomancy.svg", "Picture9", 1080, 720, &mainWindow<frmCyclomancyMain>},
+    {"Arithmancy", true, "icon_arithmancy.svg", "Picture10", 4680, 720, &mainWindow<frmArithmancyMain>},
     {"Podomancy", true, "icon_podomancy.svg", "Picture11", 8400, 720, &mainWindow<frmPodomancyMain>},
 };
 
@@ -55,7 +57,8 @@ void CloseAllOracleWindows()
     WindowRegistry::unload<frmTeaLeafReadingSave>();
     WindowRegistry::unload<frmBibliomancyDisplay>();
     WindowRegistry::unload<frmBibliomancyMain>();
-    // frmCyclomancyMain, frmArithmancyMain
+    WindowRegistry::unload<frmCyclomancyMain>();
+    WindowRegistry::unload<frmArithmancyMain>();
     WindowRegistry::unload<frmPodomancyDisplay>();
     WindowRegistry::unload<frmPodomancyMain>();
 }

@@ -6,10 +6,12 @@
 #include "frame/OracleWindow.h"
 #include "frame/Widgets.h"
 #include "frame/modHelp.h"
+#include "oracles/arithmancy/frmArithmancyMain.h"
 #include "oracles/bibliomancy/frmBibliomancyDisplay.h"
 #include "oracles/bibliomancy/frmBibliomancyMain.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
+#include "oracles/cyclomancy/frmCyclomancyMain.h"
 #include "oracles/domino/frmDominoOracleDisplay.h"
 #include "oracles/domino/frmDominoOracleMain.h"
 #include "oracles/fortune_cookie/frmFortuneCookieDisplay.h"
@@ -92,6 +94,10 @@ class WindowFrameTest : public DesktopTest {
                 false, true, "mkmoney", false, false, false, false},
             {"frmMahjongOracleDisplay", [] { return open<frmMahjongOracleDisplay>(); }, "Orrin Mahjong Oracle",
                 "mnuFile", true, false, "mkmoney", false, true, true, false},
+            {"frmCyclomancyMain", [] { return open<frmCyclomancyMain>(); }, "Orrin Cyclomancy", "nuFile", false,
+                false, "mnuMakeMoney", true, false, false, true},
+            {"frmArithmancyMain", [] { return open<frmArithmancyMain>(); }, "Orrin Arithmancy", "nuFile", false,
+                false, "mnuMakeMoney", true, false, false, true},
         };
         return rows;
     }
