@@ -19,20 +19,23 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 using platform::twips;
 
 namespace {
 
-// The welcome panel: its own background reports the pointer moving over it.
-class WelcomePanel : public QWidget {
+// The page of the welcome panel: its own background reports the pointer
+// moving over it.
+class WelcomePage : public QWidget {
 public:
     std::function<void()> onMouseMove;
-    explicit WelcomePanel(QWidget *parent)
+    explicit WelcomePage(QWidget *parent)
         : QWidget(parent)
     {
-        setObjectName(QStringLiteral("picMain"));
+        setObjectName(QStringLiteral("picMainPage"));
         setMouseTracking(true);
     }
 
@@ -57,6 +60,53 @@ protected:
     {
         if (onMouseMove)
             onMouseMove();
+    }
+};
+
+// The welcome panel `picMain` over the area where the oracle windows open.
+// Its captions stand where they are designed; where the area is too small
+// for them (a large scale on a small screen), the page scrolls.
+class WelcomePanel : public QScrollArea {
+public:
+    WelcomePage *page;
+    explicit WelcomePanel(QWidget *parent)
+        : QScrollArea(parent)
+        , page(new WelcomePage(this))
+    {
+        setObjectName(QStringLiteral("picMain"));
+        setFrameShape(QFrame::NoFrame);
+        setWidget(page);
+        setWidgetResizable(false);
+        setMouseTracking(true);
+    }
+
+    // The page covers the whole view, and more where its captions need it.
+    void fitPage()
+    {
+        QSize needed(0, 0);
+        for (const QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->isHidden())
+                needed = needed.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+        needed.rheight() += twips(240);
+        QSize view = maximumViewportSize();
+        if (needed.height() > view.height())
+            view.rwidth() -= verticalScrollBar()->sizeHint().width(); // the bar takes its share
+        page->resize(needed.expandedTo(view));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        fitPage();
+    }
+
+    bool event(QEvent *event) override
+    {
+        // Pointer movements over the panel itself, beside its page.
+        if (event->type() == QEvent::MouseMove && page->onMouseMove)
+            page->onMouseMove();
+        return QScrollArea::event(event);
     }
 };
 
@@ -171,17 +221,22 @@ void frmMDI::buildLauncher()
 void frmMDI::buildWelcomePanel()
 {
     auto *panel = new WelcomePanel(mdiArea->viewport());
-    panel->onMouseMove = [this] { picMain_MouseMove(); };
+    panel->page->onMouseMove = [this] { picMain_MouseMove(); };
     picMain = panel;
     mdiArea->viewport()->installEventFilter(this);
 
     const QFont fonts[3] = {captionFont(18, true), captionFont(10), captionFont(11, true)};
+    // Sized as designed before anything is shown, so that no label has to
+    // measure its text while the window is being built.
+    const QSize designedTwips[3] = {{10000, 540}, {10800, 1200}, {10000, 420}};
     for (int index = 0; index < 12; ++index) {
         const bool welcome = index < 3;
         const OracleEntry *entry = welcome ? nullptr : &OracleTable[index - 3];
         auto *label = new ClickableLabel(QStringLiteral("lblCaption(%1)").arg(index),
                                          QString::fromUtf8(welcome ? WelcomeCaptions[index] : entry->caption),
-                                         picMain);
+                                         panel->page);
+        const QSize size = welcome ? designedTwips[index] : QSize(CaptionWidthTwips, 400);
+        label->resize(twips(size.width()), twips(size.height()));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(welcome ? fonts[index] : captionFont(11));
         label->setMouseTracking(true);
@@ -194,11 +249,6 @@ void frmMDI::buildWelcomePanel()
         connect(label, &ClickableLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
         lblCaption[index] = label;
     }
-    lblCaption[0]->resize(twips(10000), twips(540));
-    lblCaption[1]->resize(twips(10800), twips(1200));
-    lblCaption[2]->resize(twips(10000), twips(420));
-    for (int index = 3; index < 12; ++index)
-        lblCaption[index]->resize(twips(CaptionWidthTwips), twips(400));
 }
 
 void frmMDI::buildBottomStrip()
@@ -273,10 +323,29 @@ void frmMDI::MDIForm_Load()
     const int exitLeft = screenWidth - (cmdMdiExit->width() * platform::TwipsPerPixel + 120);
     cmdMdiExit->move(twips(exitLeft), twips(660));
 
-    // The banner picture and the offer share the rest of the strip.
-    place(Picture6, 240, 480, 7020, 900);
-    const int offerLeft = 7500;
-    place(Label7, offerLeft, 450, qMax(2400, exitLeft - 360 - offerLeft), 960);
+    fitBottomStrip(exitLeft);
+    static_cast<WelcomePanel *>(picMain)->fitPage();
+}
+
+// The banner picture and the offer share the strip left of the Exit button.
+// Where the offer would not fit its lines (a narrow screen, a large scale),
+// the picture gives up width, down to half its designed size.
+void frmMDI::fitBottomStrip(int exitLeftTwips)
+{
+    const int offerTopTwips = 450;
+    const int offerHeightTwips = 960;
+    int pictureWidthTwips = 7020;
+    for (;;) {
+        const int offerLeft = 240 + pictureWidthTwips + 240;
+        const int offerWidth = qMax(2400, exitLeftTwips - 360 - offerLeft);
+        const bool fits = Label7->heightForWidth(twips(offerWidth)) <= twips(offerHeightTwips);
+        if (fits || pictureWidthTwips <= 3510) {
+            place(Picture6, 240, 480, pictureWidthTwips, 900 * pictureWidthTwips / 7020);
+            place(Label7, offerLeft, offerTopTwips, offerWidth, offerHeightTwips);
+            return;
+        }
+        pictureWidthTwips -= 390;
+    }
 }
 
 void frmMDI::refreshMenus()

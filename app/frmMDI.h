@@ -66,5 +66,6 @@ private:
     void buildBottomStrip();
     void buildMenus();
     void MDIForm_Load();
+    void fitBottomStrip(int exitLeftTwips);
     QList<QMenu *> ownMenus;
 };

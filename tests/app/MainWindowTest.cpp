@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 class MainWindowTest : public DesktopTest {
     Q_OBJECT
@@ -75,6 +77,27 @@ private slots:
             QCOMPARE(button->size(), QSize(190, 33));
             QCOMPARE(main->launcherIcon[index]->x(), (twipsPosition.x() - 600) / 15);
         }
+    }
+
+    // A large scale on a small screen: 800 x 500 pixels to lay out in.
+    void aSmallScreenScrollsTheWelcomeAndKeepsTheOfferWhole()
+    {
+        scripted().screenWidth = 800 * 15;
+        frmMDI *main = shownMain();
+        main->resize(800, 500);
+        QCoreApplication::processEvents();
+        auto *panel = qobject_cast<QScrollArea *>(main->picMain);
+        QVERIFY(panel);
+        QVERIFY(panel->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(panel->horizontalScrollBar()->maximum(), 0);
+        const QWidget *last = caption(main, 11);
+        QVERIFY(panel->widget()->height() > last->geometry().bottom());
+        panel->ensureWidgetVisible(caption(main, 11));
+        QVERIFY(last->visibleRegion().boundingRect().height() == last->height());
+        // The offer keeps every line: the banner picture gave up width for it.
+        QVERIFY(main->Label7->heightForWidth(main->Label7->width()) <= main->Label7->height());
+        QVERIFY(main->Picture6->geometry().right() < main->Label7->x());
+        QVERIFY(main->Label7->geometry().right() < main->cmdMdiExit->x());
     }
 
     void layoutFollowsTheScreenWidthNotTheWindow()
