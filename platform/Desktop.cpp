@@ -23,6 +23,16 @@ QWidget *dialogParent()
     return QApplication::activeWindow();
 }
 
+// A file dialog opens large enough for its side bar and a useful list, but
+// never larger than most of the screen.
+void fitDialog(QFileDialog &dialog)
+{
+    QSize size(760, 500);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    dialog.resize(size.expandedTo(dialog.minimumSizeHint()));
+}
+
 class QtDesktop final : public Desktop {
 public:
     QMessageBox::StandardButton showMessage(const MessageRequest &request) override
@@ -44,6 +54,7 @@ public:
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.setOptions(request.options);
         dialog.selectFile(request.fileName);
+        fitDialog(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
@@ -56,6 +67,7 @@ public:
         dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
         // Qt's dialog has no read-only check box, so hideReadOnly needs nothing here.
+        fitDialog(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
