@@ -22,6 +22,7 @@ frmAbout::frmAbout()
 
     Picture1 = new PictureBox(QStringLiteral("Picture1"), QStringLiteral("app_icon.svg"), this);
     Picture1->setFixedSize(72, 72);
+    Picture1->setAccessibleName(QStringLiteral("Program icon"));
 
     Label2 = new QLabel(QString::fromUtf8(ProgramTitle), this);
     Label2->setObjectName(QStringLiteral("Label2"));

@@ -23,6 +23,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 using platform::twips;
 
 namespace {
@@ -130,6 +133,31 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
+// Tab goes as the window reads: the launcher row by row, left to right, the
+// welcome panel, then the bottom strip. The first launcher button has the focus.
+void orderTabChain(frmMDI *main)
+{
+    int launcher[OracleCount];
+    for (int index = 0; index < OracleCount; ++index)
+        launcher[index] = index;
+    std::stable_sort(std::begin(launcher), std::end(launcher), [](int a, int b) {
+        return std::pair(OracleTable[a].buttonTopTwips, OracleTable[a].buttonLeftTwips)
+            < std::pair(OracleTable[b].buttonTopTwips, OracleTable[b].buttonLeftTwips);
+    });
+    QList<QWidget *> chain;
+    for (int index : launcher)
+        chain.append(main->cmdSelectOption[index]);
+    chain << main->picMain << main->lblQuillmereBanner << main->Picture6 << main->Label7 << main->cmdMdiExit;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (int index : launcher) {
+        if (OracleTable[index].shown) {
+            main->cmdSelectOption[index]->setFocus();
+            break;
+        }
+    }
+}
+
 } // namespace
 
 frmMDI::frmMDI()
@@ -167,6 +195,7 @@ frmMDI::frmMDI()
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::refreshMenus);
     resize(twips(11880), twips(8190) + menuBar()->sizeHint().height());
     MDIForm_Load();
+    orderTabChain(this);
     oracleHost::install(this);
 }
 
@@ -213,6 +242,7 @@ void frmMDI::buildLauncher()
         auto *icon = new PictureBox(QString::fromLatin1(entry.iconName),
                                     QString::fromLatin1(entry.iconPicture), picButtonContainer);
         place(icon, entry.buttonLeftTwips - 600, entry.buttonTopTwips - 8, 510, 510);
+        icon->setAccessibleName(QStringLiteral("%1 icon").arg(QString::fromUtf8(entry.caption)));
         icon->setVisible(entry.shown);
         launcherIcon[index] = icon;
     }
@@ -223,6 +253,7 @@ void frmMDI::buildWelcomePanel()
     auto *panel = new WelcomePanel(mdiArea->viewport());
     panel->page->onMouseMove = [this] { picMain_MouseMove(); };
     picMain = panel;
+    picMain->setAccessibleName(QStringLiteral("Welcome"));
     mdiArea->viewport()->installEventFilter(this);
 
     const QFont fonts[3] = {captionFont(18, true), captionFont(10), captionFont(11, true)};
@@ -264,7 +295,9 @@ void frmMDI::buildBottomStrip()
     connect(Label7, &LinkLabel::clicked, this, &modHelp::OpenFullBrandOffer);
 
     Picture6 = new PictureBox(QStringLiteral("Picture6"), QStringLiteral("community_banner.svg"), PicCoBrand);
-    Picture6->setCursor(Qt::PointingHandCursor);
+    Picture6->setClickable(true);
+    Picture6->setAccessibleName(QStringLiteral("Mystic forum banner"));
+    Picture6->setAccessibleDescription(QStringLiteral("Opens a web page in your browser"));
     connect(Picture6, &PictureBox::clicked, this, &modHelp::OpenCommunitySite);
 
     lblQuillmereBanner = new LinkLabel(
@@ -420,6 +453,13 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         picMain->lower();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Keyboard focus shows from the start, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void frmMDI::closeEvent(QCloseEvent *event)

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
@@ -50,7 +49,7 @@ OracleWindow::OracleWindow(const Design &design)
     : designedWidthTwips(design.widthTwips)
 {
     setWindowTitle(design.title);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.svg")));
+    setWindowIcon(programIcon());
     setFont(captionFont());
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -246,8 +245,56 @@ void OracleWindow::closeEvent(QCloseEvent *event)
     WindowRegistry::unloadForm(this);
 }
 
+void OracleWindow::orderTabChain()
+{
+    QList<QWidget *> strip;
+    for (QWidget *offer : {static_cast<QWidget *>(lblCobrand), static_cast<QWidget *>(lblFullBrand)})
+        if (offer)
+            strip.append(offer);
+    for (int index = 0; index < stripButtons->count(); ++index)
+        if (QWidget *button = stripButtons->itemAt(index)->widget())
+            strip.append(button);
+
+    // The strip follows the last of the window's own stops.
+    QWidget *body = widget();
+    QWidget *previous = nullptr;
+    for (QWidget *next = body->nextInFocusChain(); next != body; next = next->nextInFocusChain())
+        if (body->isAncestorOf(next) && next->focusPolicy() != Qt::NoFocus && !strip.contains(next))
+            previous = next;
+    for (QWidget *next : std::as_const(strip)) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+QWidget *OracleWindow::firstFocus() const
+{
+    // The first of the window's own controls, else the first button of the strip.
+    QWidget *body = widget();
+    QWidget *firstButton = nullptr;
+    for (QWidget *next = body->nextInFocusChain(); next != body; next = next->nextInFocusChain()) {
+        if (!body->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled()
+            || !next->isVisibleTo(body) || next->focusProxy())
+            continue;
+        if (qobject_cast<LinkLabel *>(next))
+            continue;
+        if (stripButtons->indexOf(next) < 0)
+            return next;
+        if (!firstButton)
+            firstButton = next;
+    }
+    return firstButton;
+}
+
 void OracleWindow::showEvent(QShowEvent *event)
 {
+    orderTabChain();
+    // A window never shows with the focus on a link, where Enter would open a web page.
+    QWidget *focused = widget()->focusWidget();
+    if (!focused || qobject_cast<LinkLabel *>(focused))
+        if (QWidget *first = firstFocus())
+            first->setFocus();
     QMdiSubWindow::showEvent(event);
     if (OracleHost *host = oracleHost::current())
         host->menusChanged();

@@ -99,6 +99,11 @@ private:
     void buildFileMenu(const Design &design);
     void buildHelpMenu(const Design &design);
     void buildLinks(const Design &design);
+    // Tab goes as the window reads: Label61, the window's own controls, then
+    // the offer and the buttons of the bottom strip.
+    void orderTabChain();
+    // The control that has the keyboard focus when the window first shows.
+    QWidget *firstFocus() const;
 
     int designedWidthTwips;
     QList<QMenu *> windowMenus;

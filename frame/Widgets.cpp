@@ -2,7 +2,12 @@
 
 #include "frame/Pause.h"
 
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHash>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -44,11 +49,160 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
     emit mouseMoved();
 }
 
+namespace {
+
+// The keys that press a focused button.
+bool isClickKey(const QKeyEvent *event)
+{
+    if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Keyboard focus: a ring in the highlight colour, which stands out from the
+// window in light and dark themes alike.
+void drawFocusRing(QPainter &painter, const QWidget *widget)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1), 4, 4);
+    painter.restore();
+}
+
+// What a screen reader is told about a picture: a button where it acts as
+// one, else a graphic; its name is the box's accessible name.
+class AccessiblePicture : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(PictureBox *picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return box()->isClickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (box()->isClickable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && box()->isClickable())
+            emit box()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    PictureBox *box() const { return static_cast<PictureBox *>(widget()); }
+};
+
+// A link label: named by its text unless it was given a name.
+class AccessibleLink : public QAccessibleWidget {
+public:
+    explicit AccessibleLink(LinkLabel *link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return link()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressAction(); }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit link()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
+};
+
+QAccessibleInterface *accessibleWidget(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureBox"))
+        return new AccessiblePicture(static_cast<PictureBox *>(object));
+    if (className == QLatin1String("LinkLabel"))
+        return new AccessibleLink(static_cast<LinkLabel *>(object));
+    return nullptr;
+}
+
+void installAccessibleWidgets()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&accessibleWidget);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString &objectName, const QString &text, QWidget *parent)
     : ClickableLabel(objectName, text, parent)
 {
+    installAccessibleWidgets();
     setCursor(Qt::PointingHandCursor);
     setForegroundRole(QPalette::Link);
+    // Tab reaches it; a click does not take the focus from where the user types.
+    setFocusPolicy(Qt::TabFocus);
+    // Room for the focus ring round the text.
+    setContentsMargins(3, 2, 3, 2);
+    setAccessibleDescription(QStringLiteral("Opens a web page in your browser"));
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    ClickableLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        drawFocusRing(painter, this);
+    }
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (isClickKey(event)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    ClickableLabel::keyPressEvent(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent *event)
+{
+    ClickableLabel::focusInEvent(event);
+    update();
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent *event)
+{
+    ClickableLabel::focusOutEvent(event);
+    update();
 }
 
 void LinkLabel::enterEvent(QEnterEvent *event)
@@ -67,12 +221,61 @@ void LinkLabel::leaveEvent(QEvent *event)
     ClickableLabel::leaveEvent(event);
 }
 
+namespace {
+
+QIcon *madeIcon = nullptr;
+
+} // namespace
+
+const QIcon &programIcon()
+{
+    if (!madeIcon) {
+        madeIcon = new QIcon(QStringLiteral(":/pictures/app_icon.svg"));
+        // Given back while the application still stands, before the window system goes.
+        qAddPostRoutine([] {
+            delete madeIcon;
+            madeIcon = nullptr;
+        });
+    }
+    return *madeIcon;
+}
+
+QSvgRenderer *sharedPicture(const QString &picture)
+{
+    static QHash<QString, QPointer<QSvgRenderer>> pictures;
+    QPointer<QSvgRenderer> &renderer = pictures[picture];
+    if (!renderer) // owned by the application, so they go when it ends
+        renderer = new QSvgRenderer(QStringLiteral(":/pictures/") + picture, QCoreApplication::instance());
+    return renderer;
+}
+
 PictureBox::PictureBox(const QString &objectName, const QString &picture, QWidget *parent)
     : QWidget(parent)
-    , renderer(new QSvgRenderer(QStringLiteral(":/pictures/") + picture, this))
 {
+    installAccessibleWidgets();
     setObjectName(objectName);
     setMouseTracking(true);
+    setPicture(picture);
+}
+
+void PictureBox::setPicture(const QString &picture)
+{
+    shown = picture;
+    renderer = picture.isEmpty() ? nullptr : sharedPicture(picture);
+    updateGeometry();
+    update();
+}
+
+void PictureBox::setClickable(bool acts)
+{
+    clickable = acts;
+    // Tab reaches it; a click does not take the focus from where the user types.
+    setFocusPolicy(acts ? Qt::TabFocus : Qt::NoFocus);
+    if (acts)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    update();
 }
 
 void PictureBox::setBorder(bool shown)
@@ -85,22 +288,26 @@ void PictureBox::setBorder(bool shown)
 
 QSize PictureBox::sizeHint() const
 {
-    return renderer->isValid() ? renderer->defaultSize() : QSize(64, 64);
+    return renderer && renderer->isValid() ? renderer->defaultSize() : QSize(64, 64);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QSizeF size = renderer->defaultSize();
-    size.scale(QSizeF(rect().size()) - QSizeF(4, 4), Qt::KeepAspectRatio);
-    const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    renderer->render(&painter, target);
+    if (renderer && renderer->isValid()) {
+        QSizeF size = renderer->defaultSize();
+        size.scale(QSizeF(rect().size()) - QSizeF(4, 4), Qt::KeepAspectRatio);
+        const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+        renderer->render(&painter, target);
+    }
     if (border) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (clickable && hasFocus())
+        drawFocusRing(painter, this);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
@@ -112,6 +319,28 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 void PictureBox::mouseMoveEvent(QMouseEvent *)
 {
     emit mouseMoved();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (clickable && isClickKey(event)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 Dot::Dot(const QString &objectName, QWidget *parent)

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QIcon;
 class QSvgRenderer;
 
 // Verdana, or DejaVu Sans where Verdana is missing: never the default font.
@@ -28,6 +29,8 @@ protected:
 };
 
 // A link to one of the maker's pages: pointing hand, link colour, underlined on hover.
+// It is in the Tab chain with a focus ring, Space and Enter open it as a click
+// does, and a screen reader hears its text as a link that opens a web page.
 class LinkLabel : public ClickableLabel {
     Q_OBJECT
 public:
@@ -36,14 +39,36 @@ public:
 protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 };
 
+// The program's icon, made once and shared by every window: each icon made
+// anew would fill the pixmap cache anew.
+const QIcon &programIcon();
+
+// One of the program's SVG pictures (a file name in the resources), read
+// once and shared by every box that shows it, for the whole run.
+QSvgRenderer *sharedPicture(const QString &picture);
+
 // A picture box showing one of the program's SVG pictures, scaled to fit and
-// kept in proportion. It can show a flat single-line border.
+// kept in proportion. It can show a flat single-line border. Give it an
+// accessible name: a screen reader says what the picture shows.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(const QString &objectName, const QString &picture, QWidget *parent = nullptr);
+    PictureBox(const QString &objectName, const QString &picture = QString(), QWidget *parent = nullptr);
+
+    // The picture file shown, e.g. "teapot.svg"; empty shows nothing.
+    void setPicture(const QString &picture);
+    QString picture() const { return shown; }
+
+    // A picture that acts as a button: pointing hand, in the Tab chain with a
+    // focus ring, Space and Enter click it, and a screen reader hears a button.
+    void setClickable(bool clickable);
+    bool isClickable() const { return clickable; }
 
     void setBorder(bool shown);
     bool hasBorder() const { return border; }
@@ -57,9 +82,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QSvgRenderer *renderer;
+    QSvgRenderer *renderer = nullptr;
+    QString shown;
+    bool clickable = false;
     bool border = false;
 };
 

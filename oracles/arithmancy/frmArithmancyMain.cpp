@@ -19,6 +19,8 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 OracleWindow::Design mainDesign()
@@ -59,6 +61,7 @@ public:
 
 // Room below the panels that stays closed at the window's designed size.
 // When the user makes the window taller it opens and shows what stands in it.
+// While it is closed, Tab passes its controls by: they cannot be seen.
 class BelowTheFold : public QWidget {
 public:
     BelowTheFold(QWidget *inner, QWidget *parent)
@@ -67,6 +70,10 @@ public:
     {
         inner->setParent(this);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        for (QWidget *control : inner->findChildren<QWidget *>())
+            if ((qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractButton *>(control))
+                && control->focusPolicy() != Qt::NoFocus)
+                tabStops.append({control, control->focusPolicy()});
     }
 
     QSize sizeHint() const override { return {inner->sizeHint().width(), 0}; }
@@ -76,11 +83,15 @@ protected:
     void resizeEvent(QResizeEvent *) override
     {
         inner->setGeometry(0, Gap, width(), inner->sizeHint().height());
+        const bool open = height() > inner->geometry().bottom();
+        for (const auto &[control, policy] : std::as_const(tabStops))
+            control->setFocusPolicy(open ? policy : Qt::NoFocus);
     }
 
 private:
     static constexpr int Gap = 10;
     QWidget *inner;
+    QList<std::pair<QWidget *, Qt::FocusPolicy>> tabStops;
 };
 
 QLabel *newLabel(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
@@ -158,6 +169,7 @@ void frmArithmancyMain::buildInputPanel()
 
     picArithmancy = new PictureBox(QStringLiteral("picArithmancy"), QStringLiteral("icon_arithmancy.svg"), Frame1);
     picArithmancy->setFixedSize(96, 96);
+    picArithmancy->setAccessibleName(QStringLiteral("Numbers"));
 
     auto *introduction = new QVBoxLayout;
     introduction->setSpacing(10);
@@ -219,6 +231,7 @@ void frmArithmancyMain::buildResultsPanel()
         text->setReadOnly(true);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         text->setTabChangesFocus(true);
+        text->setAccessibleName(QStringLiteral("%1 meaning").arg(QString::fromUtf8(titles[block])));
         // Whole lines only: the box ends where a line ends.
         const int lines = QFontMetrics(text->font()).height() * ResultBoxLines;
         text->setFixedHeight(lines + 2 * text->frameWidth() + static_cast<int>(text->document()->documentMargin()));

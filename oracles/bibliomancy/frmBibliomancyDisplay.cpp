@@ -95,6 +95,12 @@ frmBibliomancyDisplay::frmBibliomancyDisplay()
     lblIChingName = newCaptionLabel("lblIChingName", fraIChing);
     txtJudgementPoem = newReadingBox("txtJudgementPoem", JudgementLines, fraIChing);
     txtImagePoem = newReadingBox("txtImagePoem", ImageLines, fraIChing);
+    txtChristianity->setAccessibleName(QStringLiteral("Christianity passage"));
+    txtHinduism->setAccessibleName(QStringLiteral("Hinduism passage"));
+    txtIslam->setAccessibleName(QStringLiteral("Islam passage"));
+    txtJudaism->setAccessibleName(QStringLiteral("Judaism passage"));
+    txtJudgementPoem->setAccessibleName(QStringLiteral("The Judgement"));
+    txtImagePoem->setAccessibleName(QStringLiteral("The Image"));
     {
         auto *column = new QVBoxLayout(fraIChing);
         column->setContentsMargins(12, 8, 12, 12);
@@ -126,6 +132,7 @@ frmBibliomancyDisplay::frmBibliomancyDisplay()
     const int buttonWidth = qMax(cmdBack->sizeHint().width(), cmdExit->sizeHint().width()) + 24;
     cmdBack->setMinimumWidth(buttonWidth);
     cmdExit->setMinimumWidth(buttonWidth);
+    setTabOrder(cmdBack, cmdExit);
 
     auto *row = new QHBoxLayout;
     row->setSpacing(12);

@@ -69,6 +69,7 @@ frmBibliomancyMain::frmBibliomancyMain()
 
     picBook = new PictureBox(QStringLiteral("picBook"), QStringLiteral("icon_bibliomancy.svg"), this);
     picBook->setFixedSize(88, 88);
+    picBook->setAccessibleName(QStringLiteral("Open book"));
 
     Label3 = new QLabel(QStringLiteral("Choose one of the Religious Texts:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -89,6 +90,7 @@ frmBibliomancyMain::frmBibliomancyMain()
     txtQuestion->setPlainText(QString::fromUtf8(Prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     txtQuestion->setMinimumHeight(txtQuestion->fontMetrics().lineSpacing() * 4 + 2 * txtQuestion->frameWidth() + 8);
     txtQuestion->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    txtQuestion->setAccessibleName(QStringLiteral("Your question"));
 
     cmdNext = new QPushButton(QStringLiteral("Get My Bibliomancy Reading"), this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));

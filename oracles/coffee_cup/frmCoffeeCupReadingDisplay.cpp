@@ -49,6 +49,7 @@ frmCoffeeCupReadingDisplay::frmCoffeeCupReadingDisplay()
 
     auto *cup = new PictureBox(QStringLiteral("cupPicture"), QStringLiteral("icon_coffee_cup.svg"), this);
     cup->setFixedSize(96, 96);
+    cup->setAccessibleName(QStringLiteral("Coffee cup"));
 
     content()->addSpacing(8);
     content()->addWidget(cup, 0, Qt::AlignHCenter);

@@ -34,7 +34,8 @@ frmCoffeeCupReadingMain::frmCoffeeCupReadingMain()
 
     picCoffeePot = new PictureBox(QStringLiteral("picCoffeePot"), QStringLiteral("coffee_pot.svg"), this);
     picCoffeePot->setFixedSize(200, 220);
-    picCoffeePot->setCursor(Qt::PointingHandCursor);
+    picCoffeePot->setClickable(true);
+    picCoffeePot->setAccessibleName(QStringLiteral("Coffee pot: click for your reading"));
     connect(picCoffeePot, &PictureBox::clicked, this, &frmCoffeeCupReadingMain::picCoffeePot_Click);
 
     picMessage = new PleaseWaitPanel(PleaseWaitPanel::Dots::OneEachSecond, this);

@@ -173,6 +173,7 @@ CyclomancyHand::CyclomancyHand(int handIndex, PictureBox *wheel)
     setObjectName(QStringLiteral("Line1(%1)").arg(handIndex));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(wheel->rect());
+    setAccessibleName(QStringLiteral("Hand pointing at %1").arg(handIndex + 1));
 }
 
 qreal CyclomancyHand::angleDegrees() const
@@ -260,6 +261,8 @@ frmCyclomancyMain::frmCyclomancyMain()
     bottom->addWidget(buildBirthday());
     bottom->addWidget(cmdOpen, 0, Qt::AlignBottom);
     bottom->addStretch(1);
+    // The birthday stands left of the Open button: Tab reaches it first.
+    setTabOrder(cboYear, cmdOpen);
 
     content()->addLayout(top);
     content()->addLayout(bottom);
@@ -276,6 +279,7 @@ QWidget *frmCyclomancyMain::buildWheel()
 {
     Picture1 = new PictureBox(QStringLiteral("Picture1"), QStringLiteral("cyclomancy_wheel.svg"), this);
     Picture1->setFixedSize(WheelPixels, WheelPixels);
+    Picture1->setAccessibleName(QStringLiteral("Wheel of the numbers 1 to 10"));
     for (int k = 0; k < HandCount; ++k)
         Line1[k] = new CyclomancyHand(k, Picture1);
 

@@ -6,9 +6,7 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,41 +18,23 @@ OracleWindow::Design displayDesign()
     return design;
 }
 
-constexpr int HalfSize = 100;
-// The half pictures leave a margin round their face; overlapping them by it
-// lets the two faces meet at one seam, as on a real domino.
-constexpr int HalfOverlap = 7;
+// A picture box draws its picture 2 pixels in from each side: a half box of
+// 104 shows a face of 100.
+constexpr int HalfSize = 104;
+// The half pictures leave a margin round their face; overlapping the boxes by
+// it and the boxes' own inset lets the two faces meet at one seam, as on a
+// real domino.
+constexpr int HalfOverlap = 11;
+
+PictureBox *newHalf(const char *objectName, const char *accessibleName, QWidget *parent)
+{
+    auto *half = new PictureBox(QString::fromLatin1(objectName), QString(), parent);
+    half->setFixedSize(HalfSize, HalfSize);
+    half->setAccessibleName(QString::fromUtf8(accessibleName));
+    return half;
+}
 
 } // namespace
-
-DominoHalf::DominoHalf(const QString &objectName, QWidget *parent)
-    : QWidget(parent)
-    , renderer(new QSvgRenderer(this))
-{
-    setObjectName(objectName);
-    setFixedSize(HalfSize, HalfSize);
-}
-
-void DominoHalf::setPicture(const QString &picture)
-{
-    shown = picture;
-    if (picture.isEmpty())
-        renderer->load(QByteArray());
-    else
-        renderer->load(QStringLiteral(":/pictures/") + picture);
-    update();
-}
-
-void DominoHalf::paintEvent(QPaintEvent *)
-{
-    if (!renderer->isValid())
-        return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QSizeF size = renderer->defaultSize();
-    size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
-    renderer->render(&painter, QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size));
-}
 
 frmDominoOracleDisplay::frmDominoOracleDisplay()
     : OracleWindow(displayDesign())
@@ -68,8 +48,8 @@ frmDominoOracleDisplay::frmDominoOracleDisplay()
     auto *domino = new QWidget(this);
     domino->setObjectName(QStringLiteral("domino"));
     domino->setFixedSize(2 * HalfSize - HalfOverlap, HalfSize);
-    picDominoOne = new DominoHalf(QStringLiteral("picDominoOne"), domino);
-    picDominoTwo = new DominoHalf(QStringLiteral("picDominoTwo"), domino);
+    picDominoOne = newHalf("picDominoOne", "Left half of your domino", domino);
+    picDominoTwo = newHalf("picDominoTwo", "Right half of your domino", domino);
     picDominoOne->move(0, 0);
     picDominoTwo->move(HalfSize - HalfOverlap, 0);
 

@@ -2,28 +2,9 @@
 
 #include "frame/OracleWindow.h"
 
+class PictureBox;
 class QLabel;
 class QPushButton;
-class QSvgRenderer;
-
-// One half of the domino shown: any picture of the half-domino list, set and
-// set again, drawn crisp at any size.
-class DominoHalf : public QWidget {
-    Q_OBJECT
-public:
-    DominoHalf(const QString &objectName, QWidget *parent = nullptr);
-
-    void setPicture(const QString &picture);
-    // The picture file shown; empty before one is set.
-    QString picture() const { return shown; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QSvgRenderer *renderer;
-    QString shown;
-};
 
 // The domino drawn, its number and its reading.
 class frmDominoOracleDisplay : public OracleWindow {
@@ -35,8 +16,9 @@ public:
     void cmdOK_Click();
 
     QLabel *Label2 = nullptr;
-    DominoHalf *picDominoOne = nullptr;
-    DominoHalf *picDominoTwo = nullptr;
+    // The two halves: pictures of the half-domino list, empty before a draw.
+    PictureBox *picDominoOne = nullptr;
+    PictureBox *picDominoTwo = nullptr;
     QLabel *lblDominoNumber = nullptr;
     QLabel *lblDominoMassage = nullptr;
     QPushButton *cmdOK = nullptr;

@@ -77,7 +77,8 @@ frmDominoOracleMain::frmDominoOracleMain()
 
     picProceed = new PictureBox(QStringLiteral("picProceed"), QStringLiteral("domino.svg"), this);
     picProceed->setFixedSize(200, 150);
-    picProceed->setCursor(Qt::PointingHandCursor);
+    picProceed->setClickable(true);
+    picProceed->setAccessibleName(QStringLiteral("Domino: click when you are ready"));
     connect(picProceed, &PictureBox::clicked, this, &frmDominoOracleMain::picProceed_Click);
     keepPlaceWhenHidden(picProceed);
 

@@ -36,6 +36,7 @@ frmFortuneCookieDisplay::frmFortuneCookieDisplay()
     stack->setContentsMargins(0, 0, 0, 0);
     const auto brokenCookie = [&](const char *objectName, const char *picture) {
         auto *cookie = new PictureBox(QString::fromLatin1(objectName), QString::fromLatin1(picture), plate);
+        cookie->setAccessibleName(QStringLiteral("Broken fortune cookie"));
         cookie->hide();
         stack->addWidget(cookie, 0, 0);
         return cookie;

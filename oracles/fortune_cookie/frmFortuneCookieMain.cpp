@@ -48,6 +48,9 @@ frmFortuneCookieMain::frmFortuneCookieMain()
     picTwo = newCookie("picTwo", "fortune_cookie_2.svg");
     picOne = newCookie("picOne", "fortune_cookie_1.svg");
     picThree = newCookie("picThree", "fortune_cookie_3.svg");
+    picTwo->setAccessibleName(QStringLiteral("Left fortune cookie: click to break it open"));
+    picOne->setAccessibleName(QStringLiteral("Middle fortune cookie: click to break it open"));
+    picThree->setAccessibleName(QStringLiteral("Right fortune cookie: click to break it open"));
     auto *row = new QHBoxLayout(Frame1);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(24);
@@ -72,7 +75,7 @@ PictureBox *frmFortuneCookieMain::newCookie(const char *objectName, const char *
 {
     auto *cookie = new PictureBox(QString::fromLatin1(objectName), QString::fromLatin1(picture), Frame1);
     cookie->setFixedSize(CookieSize, CookieSize);
-    cookie->setCursor(Qt::PointingHandCursor);
+    cookie->setClickable(true);
     // The cookies keep their places while the Display window shows.
     QSizePolicy keepPlace = cookie->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);

@@ -9,9 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -27,36 +25,11 @@ OracleWindow::Design displayDesign()
     return design;
 }
 
-// The tile pictures are 3:4, portrait.
-constexpr QSize TileSize(96, 128);
+// The tile pictures are 3:4, portrait; a picture box draws them 2 pixels in
+// from each side.
+constexpr QSize TileSize(100, 132);
 
 } // namespace
-
-MahjongTileView::MahjongTileView(const QString &objectName, QWidget *parent)
-    : QWidget(parent)
-    , renderer(new QSvgRenderer(this))
-{
-    setObjectName(objectName);
-    setFixedSize(TileSize);
-}
-
-void MahjongTileView::setPicture(const QString &picture)
-{
-    shown = picture;
-    renderer->load(QStringLiteral(":/pictures/") + picture);
-    update();
-}
-
-void MahjongTileView::paintEvent(QPaintEvent *)
-{
-    if (!renderer->isValid())
-        return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QSizeF size = renderer->defaultSize();
-    size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
-    renderer->render(&painter, QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size));
-}
 
 frmMahjongOracleDisplay::frmMahjongOracleDisplay()
     : OracleWindow(displayDesign())
@@ -66,7 +39,9 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay()
     Label2 = newLabel("Label2", "About Your Mahjong", captionFont(14, true));
     Label2->setAlignment(Qt::AlignCenter);
 
-    picMajong = new MahjongTileView(QStringLiteral("picMajong"), this);
+    picMajong = new PictureBox(QStringLiteral("picMajong"), QString(), this);
+    picMajong->setFixedSize(TileSize);
+    picMajong->setAccessibleName(QStringLiteral("Your mahjong tile"));
 
     Label3 = newCaption("Label3", "Name");
     lblName = newLabel("lblName", "", value);

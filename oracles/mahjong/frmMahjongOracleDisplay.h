@@ -2,29 +2,10 @@
 
 #include "frame/OracleWindow.h"
 
+class PictureBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QSvgRenderer;
-
-// The drawn tile's picture: one of the program's pictures, changed as the
-// draw says, kept in proportion and crisp at any scale.
-class MahjongTileView : public QWidget {
-    Q_OBJECT
-public:
-    MahjongTileView(const QString &objectName, QWidget *parent = nullptr);
-
-    void setPicture(const QString &picture);
-    // The picture shown, e.g. "mahjong_tile_07.svg"; empty before the draw.
-    QString picture() const { return shown; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QSvgRenderer *renderer;
-    QString shown;
-};
 
 // The tile drawn: its picture, names and meaning, and the attributes of a
 // wind, flower or season tile.
@@ -36,7 +17,8 @@ public:
     void cmdOK_Click();
 
     QLabel *Label2 = nullptr;
-    MahjongTileView *picMajong = nullptr;
+    // The drawn tile's picture, e.g. "mahjong_tile_07.svg"; empty before the draw.
+    PictureBox *picMajong = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *lblName = nullptr;
     QLabel *Label4 = nullptr;

@@ -69,7 +69,7 @@ frmMahjongOracleMain::frmMahjongOracleMain()
     cmdFindMajong->setToolButtonStyle(Qt::ToolButtonIconOnly);
     cmdFindMajong->setAutoRaise(true);
     cmdFindMajong->setCursor(Qt::PointingHandCursor);
-    cmdFindMajong->setAccessibleName(QStringLiteral("Mahjong tiles"));
+    cmdFindMajong->setAccessibleName(QStringLiteral("Mahjong tiles: click to draw your tile"));
     QSizePolicy keepPlace = cmdFindMajong->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     cmdFindMajong->setSizePolicy(keepPlace);
@@ -109,6 +109,7 @@ void frmMahjongOracleMain::cmdFindMajong_Click()
 
     auto *display = WindowRegistry::window<frmMahjongOracleDisplay>();
     display->picMajong->setPicture(IMGMajong->picture(TilePicture(CurrentTileNumber)));
+    display->picMajong->setAccessibleName(QStringLiteral("Your mahjong tile: %1").arg(CurrentEnglishName));
     display->lblName->setText(CurrentTileName);
     display->lblEnglishName->setText(CurrentEnglishName);
     display->lblChineseCharacter->setText(CurrentChineseName);

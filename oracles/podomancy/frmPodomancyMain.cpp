@@ -42,6 +42,7 @@ frmPodomancyMain::frmPodomancyMain()
 
     picFoot = new PictureBox(QStringLiteral("picFoot"), QStringLiteral("foot.svg"), this);
     picFoot->setFixedSize(150, 200);
+    picFoot->setAccessibleName(QStringLiteral("Bare foot"));
 
     // All eight pages share one place; the current one is the page in front.
     pages = new QStackedWidget(this);

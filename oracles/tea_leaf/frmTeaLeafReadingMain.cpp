@@ -144,6 +144,8 @@ frmTeaLeafReadingMain::frmTeaLeafReadingMain()
     txtQuestion->setValidator(new CapitalsValidator(false, txtQuestion));
     Label1->setBuddy(txtName);
     Label2->setBuddy(txtQuestion);
+    txtName->setAccessibleName(QStringLiteral("Your name"));
+    txtQuestion->setAccessibleName(QStringLiteral("Your question"));
     auto *entryLayout = new QGridLayout(Frame4);
     entryLayout->setVerticalSpacing(10);
     entryLayout->addWidget(Label1, 0, 0);
@@ -177,7 +179,8 @@ frmTeaLeafReadingMain::frmTeaLeafReadingMain()
     Frame2 = newFrame("Frame2", this);
     picTeapot = new PictureBox(QStringLiteral("picTeapot"), QStringLiteral("teapot.svg"), Frame2);
     picTeapot->setFixedSize(220, 180);
-    picTeapot->setCursor(Qt::PointingHandCursor);
+    picTeapot->setClickable(true);
+    picTeapot->setAccessibleName(QStringLiteral("Teapot: click for your tea leaf reading"));
     connect(picTeapot, &PictureBox::clicked, this, &frmTeaLeafReadingMain::picTeapot_Click);
     connect(picTeapot, &PictureBox::mouseMoved, this, &frmTeaLeafReadingMain::picTeapot_MouseMove);
     lblMessage = newLabel("lblMessage", "Click on the Image to get your Tea Leaf Reading", captionFont(9, true),
