@@ -12,18 +12,26 @@
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "platform/Desktop.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +63,103 @@ OracleWindow::Design reportDesign()
     design.helpMenu = false;
     design.linkLabels = false;
     return design;
+}
+
+// Why a file could not be written, in the user's words.
+QString reasonFor(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return QStringLiteral("The folder it was to go in does not exist.");
+    case ENOTDIR:
+        return QStringLiteral("Part of the path names a file where a folder should be.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("You are not allowed to write in that folder.");
+    case EROFS:
+        return QStringLiteral("The disk it was to go on can only be read, not written.");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("There is not enough room left on the disk.");
+    case ENAMETOOLONG:
+        return QStringLiteral("The name is longer than the disk allows.");
+    case EISDIR:
+        return QStringLiteral("That is the name of a folder, not of a file.");
+    case ELOOP:
+        return QStringLiteral("The name is a link that leads round in a circle.");
+    case EIO:
+        return QStringLiteral("The disk reported an error while the file was written.");
+    default:
+        return QStringLiteral("The system reported: %1.").arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+// Writes `bytes` to `path` as a whole, or not at all. They go to a new file
+// beside the old one (its name short, so that any name the disk allows can
+// be saved over), which then takes the old file's place in one step: a
+// failure at any point leaves the old file as it was and nothing else
+// behind. A link is followed, so the link stays and the file it names is
+// replaced. Returns why it failed, or nothing.
+QString writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QString target = QFileInfo(path).absoluteFilePath();
+    for (int links = 0; QFileInfo(target).isSymLink(); ++links) {
+        if (links == 40)
+            return reasonFor(ELOOP);
+        target = QFileInfo(target).symLinkTarget();
+    }
+    const QByteArray name = QFile::encodeName(target);
+
+    struct stat old {};
+    const bool replacing = ::stat(name.constData(), &old) == 0;
+    if (!replacing && errno != ENOENT)
+        return reasonFor(errno);
+    if (replacing) {
+        if (S_ISDIR(old.st_mode))
+            return reasonFor(EISDIR);
+        if (!S_ISREG(old.st_mode))
+            return QStringLiteral("That name belongs to something that is not an ordinary file.");
+        // A read-only file is refused, also where the user could override it.
+        if (!(old.st_mode & S_IWUSR))
+            return QStringLiteral("The file there is read-only.");
+        if (::access(name.constData(), W_OK) != 0)
+            return errno == EROFS ? reasonFor(EROFS) : QStringLiteral("The file there is read-only.");
+    }
+
+    QByteArray temporary = QFile::encodeName(QFileInfo(target).absolutePath()) + "/.orrin-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return reasonFor(errno);
+    auto fail = [&](int error, bool open) {
+        if (open)
+            ::close(fd);
+        ::unlink(temporary.constData());
+        return reasonFor(error);
+    };
+
+    mode_t mode = old.st_mode & 07777;
+    if (!replacing) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return fail(written < 0 ? errno : ENOSPC, true);
+        done += written;
+    }
+    if (::fsync(fd) != 0)
+        return fail(errno, true);
+    if (::close(fd) != 0)
+        return fail(errno, false);
+    if (::rename(temporary.constData(), name.constData()) != 0)
+        return fail(errno, false);
+    return {};
 }
 
 } // namespace
@@ -162,22 +267,15 @@ void frmTeaLeafReadingSave::cmdSave_Click()
         return;
     if (!QFileInfo(path).fileName().contains(u'.'))
         path += QStringLiteral(".txt");
-    // A read-only file is refused, also where the user could override it.
-    const QFileInfo target(path);
-    if (target.exists() && (!target.isWritable() || !target.permissions().testFlag(QFileDevice::WriteOwner)))
-        return;
 
-    // Written aside and put in place whole, so a failed save leaves an
-    // existing file as it was. Failures are not reported.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QString failure = writeWhole(path, RtfWriter::fromDocument(*RTB->document()));
+    if (failure.isEmpty())
         return;
-    const QByteArray rtf = RtfWriter::fromDocument(*RTB->document());
-    // commit() does not see a failure of the last flush (a full disk, say),
-    // so the flush is checked here: a file that did not go out whole is thrown away.
-    if (file.write(rtf) != rtf.size() || !file.flush())
-        file.cancelWriting();
-    file.commit();
+    // The report stays open with its text, so the user can save it elsewhere.
+    MsgBox(QStringLiteral("Your reading was not saved as\r%1\r\r%2\r\r"
+                          "The report is still open: you can save it in another folder or under another name.")
+               .arg(QDir::toNativeSeparators(path), failure),
+           QMessageBox::Critical);
 }
 
 void frmTeaLeafReadingSave::cmdPrint_Click()

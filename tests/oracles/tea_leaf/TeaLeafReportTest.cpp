@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
@@ -21,6 +22,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QUrl>
+#include <QXmlStreamReader>
+#include <QHash>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -36,12 +40,15 @@ const QString Headings[3] = {
 const QString Resembles = QStringLiteral("Your Tealeaf resembles is : ");
 const QString Significance = QStringLiteral("Significance of your Tealeaf reading is : ");
 
-// A reading with letters the report has to carry through: accents, braces,
-// a backslash and a character beyond the first plane.
-const QString Symbols[3] = {QStringLiteral("Ivy leaf"), QStringLiteral("Caf\u00e9 {cup}"), QStringLiteral("Zebra")};
+// A reading with letters the report has to carry through: accents, Cyrillic,
+// Chinese, Hebrew, Arabic, a character beyond the first plane, braces,
+// backslashes and what looks like RTF's own control words.
+const QString Symbols[3] = {QStringLiteral("Ivy leaf"), QStringLiteral("Caf\u00e9 {cup} \\b0\\par"),
+                            QStringLiteral("Zebra \u0437\u0435\u0431\u0440\u0430 \u6591\u9a6c")};
 const QString Meanings[3] = {
-    QStringLiteral("Faithful friends stand by you through the season ahead. "),
-    QStringLiteral("A path\\road opens where you expected a wall \U0001F375"),
+    QStringLiteral("Faithful friends stand by you: \u05d7\u05d1\u05e8\u05d9\u05dd \u0623\u0635\u062f\u0642\u0627\u0621, "
+                   "stra\u00dfe and na\u00efve. "),
+    QStringLiteral("A path\\road opens where you expected a wall \U0001F375 {\\*\\fldinst x}"),
     QStringLiteral("Travel and adventure beckon; what you decide now may still change."),
 };
 
@@ -97,6 +104,83 @@ QString pdfText(const QString &path)
     return text.replace(QChar(0xfb01), QLatin1String("fi")).replace(QChar(0xfb02), QLatin1String("fl"));
 }
 
+// Runs a tool and returns what it printed; empty if it failed or took too long.
+QByteArray runTool(const QString &tool, const QStringList &arguments, int timeoutMs = 60000)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+// A paragraph's runs as a word processor stores them: text and the style of each.
+struct StyledRun {
+    QString text;
+    QString colour;       // "#rrggbb"
+    bool bold = false;
+    bool complexBold = false; // what right-to-left scripts get
+    QString size, complexSize;
+};
+
+// Reads a flat OpenDocument text: the paragraphs, each as its styled runs.
+QList<QList<StyledRun>> readFlatOpenDocument(const QByteArray &xml)
+{
+    QHash<QString, StyledRun> styles;
+    QList<QList<StyledRun>> paragraphs;
+    QXmlStreamReader reader(xml);
+    QString styleName;
+    QStringList spanStyles;
+    bool inParagraph = false;
+    auto add = [&](const QString &text) {
+        if (!inParagraph || text.isEmpty())
+            return;
+        StyledRun run = styles.value(spanStyles.isEmpty() ? QString() : spanStyles.last());
+        run.text = text;
+        paragraphs.last().append(run);
+    };
+    while (!reader.atEnd()) {
+        reader.readNext();
+        const auto name = reader.qualifiedName();
+        if (reader.isStartElement()) {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            if (name == u"style:style") {
+                styleName = attributes.value("style:name").toString();
+            } else if (name == u"style:text-properties" && !styleName.isEmpty()) {
+                StyledRun &style = styles[styleName];
+                style.colour = attributes.value("fo:color").toString();
+                style.bold = attributes.value("fo:font-weight") == u"bold";
+                style.complexBold = attributes.value("style:font-weight-complex") == u"bold";
+                style.size = attributes.value("fo:font-size").toString();
+                style.complexSize = attributes.value("style:font-size-complex").toString();
+            } else if (name == u"text:p" || name == u"text:h") {
+                paragraphs.append(QList<StyledRun>());
+                spanStyles.clear();
+                inParagraph = true;
+            } else if (name == u"text:span") {
+                spanStyles.append(attributes.value("text:style-name").toString());
+            } else if (name == u"text:s") {
+                const int count = attributes.hasAttribute("text:c") ? attributes.value("text:c").toInt() : 1;
+                add(QString(count, u' '));
+            } else if (name == u"text:tab") {
+                add(QStringLiteral("\t"));
+            } else if (name == u"text:line-break") {
+                add(QStringLiteral("\n"));
+            }
+        } else if (reader.isEndElement()) {
+            if (name == u"style:style")
+                styleName.clear();
+            else if (name == u"text:p" || name == u"text:h")
+                inParagraph = false;
+            else if (name == u"text:span" && !spanStyles.isEmpty())
+                spanStyles.removeLast();
+        } else if (reader.isCharacters()) {
+            add(reader.text().toString());
+        }
+    }
+    return paragraphs;
+}
+
 // Writes beyond `bytes` fail with the process's file-size limit, as on a full disk.
 class FileSizeLimit {
 public:
@@ -123,6 +207,8 @@ private:
 
 class TeaLeafReportTest : public DesktopTest {
     Q_OBJECT
+
+    QMap<QString, QString> reasons; // the reason a failed save gave, by cause
 
     // A reading on screen in the result window.
     frmTeaLeafReadingDisplay *showReading()
@@ -155,7 +241,77 @@ class TeaLeafReportTest : public DesktopTest {
         QTest::keyClicks(box, text);
     }
 
+    // Saves the report into `folder` and returns the file's path.
+    QString saveReport(const QTemporaryDir &folder)
+    {
+        ScriptedDesktop &desktop = scripted();
+        frmTeaLeafReadingSave *report = openReport();
+        const QString path = folder.filePath(QStringLiteral("reading.rtf"));
+        desktop.saveAnswers = {path};
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        return path;
+    }
+
 private slots:
+    // A reader of another make gets every letter back (unrtf drops letters
+    // after a \u escape whose fallback it cannot skip).
+    void unrtfReadsTheSavedReportLetterForLetter()
+    {
+        const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+        if (unrtf.isEmpty())
+            QSKIP("unrtf is not installed (make test installs it)");
+        QTemporaryDir folder;
+        const QByteArray html = runTool(unrtf, {QStringLiteral("--html"), saveReport(folder)});
+        QVERIFY(!html.isEmpty());
+        QTextDocument read;
+        read.setHtml(QString::fromUtf8(html));
+        QString text = read.toPlainText();
+        text.replace(QChar::Nbsp, u' ');
+        QCOMPARE(text.trimmed(), expectedText().trimmed());
+    }
+
+    // Run by `make roundtrip-libreoffice`: LibreOffice opens the saved report
+    // with its text, its three colours, and bold at one size for every script.
+    void libreOfficeReadsTheReport()
+    {
+        if (qEnvironmentVariableIsEmpty("ORRIN_LIBREOFFICE"))
+            QSKIP("LibreOffice's reading is checked by make roundtrip-libreoffice");
+        const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        QVERIFY2(!office.isEmpty(), "soffice is not installed");
+        QTemporaryDir folder;
+        const QString saved = saveReport(folder);
+        runTool(office,
+                {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(folder.filePath("profile")).toString(),
+                 QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("fodt"),
+                 QStringLiteral("--outdir"), folder.path(), saved},
+                180000);
+        const QList<QList<StyledRun>> paragraphs = readFlatOpenDocument(contentsOf(folder.filePath("reading.fodt")));
+        QVERIFY2(!paragraphs.isEmpty(), "LibreOffice wrote nothing");
+
+        QStringList lines;
+        QList<Piece> shown; // neighbouring runs of one colour joined, as the pieces are
+        for (const QList<StyledRun> &paragraph : paragraphs) {
+            QString line;
+            for (const StyledRun &run : paragraph) {
+                line += run.text;
+                QVERIFY2(run.bold && run.complexBold, qPrintable(run.text));
+                QVERIFY2(!run.size.isEmpty() && run.size == run.complexSize, qPrintable(run.text));
+                const QColor colour(run.colour);
+                if (!shown.isEmpty() && shown.last().colour == colour)
+                    shown.last().text += run.text;
+                else
+                    shown.append({run.text, colour});
+            }
+            lines.append(line);
+        }
+        QCOMPARE(lines.join(u'\n').trimmed(), expectedText().trimmed());
+        const QList<Piece> expected = expectedPieces();
+        QCOMPARE(shown.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(shown[i].text, expected[i].text);
+            QCOMPARE(shown[i].colour, expected[i].colour);
+        }
+    }
 
     void reportReadsTheReadingInItsColours()
     {
@@ -257,58 +413,155 @@ private slots:
         QVERIFY(rtf.trimmed().endsWith('}'));
         QVERIFY(rtf.contains("{\\fonttbl{\\f0\\fswiss\\fcharset0 Verdana;}}"));
         QVERIFY(rtf.contains("{\\colortbl ;\\red128\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green128\\blue0;}"));
-        QVERIFY(rtf.contains("\\cf1\\b Symbols That Represent Things That Are Very Important (Immediate Future)\\par"));
+        QVERIFY(rtf.contains("\\cf1\\rtlch\\ab\\ltrch\\b Symbols That Represent Things That Are Very Important (Immediate Future)\\par"));
         QVERIFY(rtf.contains("\\cf2 Your Tealeaf resembles is : \\cf3 Ivy leaf\\par"));
-        QVERIFY(rtf.contains("Caf\\u233? \\{cup\\}"));
-        QVERIFY(rtf.contains("A path\\\\road opens where you expected a wall \\u-10180?\\u-8331?"));
+        QVERIFY(rtf.contains("Caf\\u233\\'3f \\{cup\\} \\\\b0\\\\par"));
+        QVERIFY(rtf.contains("A path\\\\road opens where you expected a wall \\u-10180\\'3f\\u-8331\\'3f"));
         for (const char byte : rtf)
             QVERIFY(static_cast<unsigned char>(byte) < 0x80);
     }
 
-    void failedSaveLeavesTheOldFileWhole_data()
+    // Names up to the longest the disk allows are saved, over an existing file too;
+    // a link stays a link and the file it names takes the report.
+    void everyNameTheDiskAllowsIsSaved_data()
     {
-        QTest::addColumn<QString>("failure");
-        QTest::newRow("folder does not exist") << "missing folder";
-        QTest::newRow("name of a folder") << "folder";
-        QTest::newRow("disk full") << "full";
-        QTest::newRow("read-only file") << "read-only file";
-        if (geteuid() != 0) // the superuser writes anywhere
-            QTest::newRow("folder not writable") << "read-only";
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<bool>("throughLink");
+        const QString longest = QString(251, u'r') + QStringLiteral(".rtf");
+        QCOMPARE(longest.toUtf8().size(), 255);
+        // 2 bytes a letter in UTF-8: 125 letters and ".rtf" make 254 bytes, one more "x" 255.
+        const QString longestAccented = QString(125, QChar(0xe9)) + QStringLiteral("x.rtf");
+        QCOMPARE(longestAccented.toUtf8().size(), 255);
+        QTest::newRow("255 bytes, new") << longest << false << false;
+        QTest::newRow("255 bytes, over an existing file") << longest << true << false;
+        QTest::newRow("255 bytes of accented letters, over an existing file") << longestAccented << true << false;
+        QTest::newRow("through a link to an existing file") << QStringLiteral("reading.rtf") << true << true;
+        QTest::newRow("through a link to no file yet") << QStringLiteral("reading.rtf") << false << true;
     }
 
-    void failedSaveLeavesTheOldFileWhole()
+    void everyNameTheDiskAllowsIsSaved()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, existing);
+        QFETCH(bool, throughLink);
+        ScriptedDesktop &desktop = scripted();
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("real")));
+        const QString file = folder.filePath(QStringLiteral("real/") + name);
+        if (existing) {
+            writeFile(file, "{\\rtf1 last week}");
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        }
+        const QString link = folder.filePath(QStringLiteral("link.rtf"));
+        if (throughLink)
+            QVERIFY(QFile::link(file, link));
+        frmTeaLeafReadingSave *report = openReport();
+        desktop.saveAnswers = {throughLink ? link : file};
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+
+        QCOMPARE(desktop.messageTexts(), QStringList());
+        QVERIFY(contentsOf(file).startsWith("{\\rtf1\\ansi"));
+        QCOMPARE(QDir(folder.filePath(QStringLiteral("real"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{name});
+        if (existing) // the file keeps who may read it
+            QCOMPARE(QFile::permissions(file) & QFileDevice::Permissions(0x7077),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        if (throughLink)
+            QCOMPARE(QFileInfo(link).symLinkTarget(), file);
+    }
+
+    void failedSaveSaysSoAndLeavesTheOldFileWhole_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("cause"); // rows of one cause give the same reason; causes differ
+        QTest::newRow("folder does not exist") << "missing folder" << "missing";
+        QTest::newRow("name of a folder") << "folder" << "folder";
+        QTest::newRow("link to a folder") << "link to folder" << "folder";
+        QTest::newRow("disk full") << "full" << "full";
+        QTest::newRow("read-only file") << "read-only file" << "read-only";
+        QTest::newRow("link to a read-only file") << "link to read-only file" << "read-only";
+        QTest::newRow("256-byte name") << "too long" << "long";
+        QTest::newRow("253-byte name, .txt added") << "too long with .txt" << "long";
+        // The superuser writes in any folder; as root this case cannot happen.
+        if (geteuid() != 0)
+            QTest::newRow("folder not writable") << "read-only folder" << "folder permission";
+    }
+
+    void failedSaveSaysSoAndLeavesTheOldFileWhole()
     {
         QFETCH(QString, failure);
+        QFETCH(QString, cause);
         ScriptedDesktop &desktop = scripted();
         QTemporaryDir folder;
         const QString old = folder.filePath(QStringLiteral("reading.rtf"));
         const QByteArray oldContents = "{\\rtf1 the reading saved last week}";
         writeFile(old, oldContents);
+        QStringList expectedEntries = {QStringLiteral("reading.rtf")};
         frmTeaLeafReadingSave *report = openReport();
 
         QString answer = old;
         if (failure == u"missing folder")
             answer = folder.filePath(QStringLiteral("no such folder/reading.rtf"));
-        else if (failure == u"folder")
-            answer = folder.path();
+        else if (failure == u"folder") {
+            answer = folder.filePath(QStringLiteral("archive.rtf"));
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("archive.rtf")));
+            expectedEntries.prepend(QStringLiteral("archive.rtf"));
+        }
+        else if (failure == u"too long")
+            answer = folder.filePath(QString(252, u'r') + QStringLiteral(".rtf"));
+        else if (failure == u"too long with .txt")
+            answer = folder.filePath(QString(253, u'r'));
+        else if (failure.startsWith(u"link to")) {
+            answer = folder.filePath(QStringLiteral("link.rtf"));
+            QVERIFY(QFile::link(failure == u"link to folder" ? folder.path() : old, answer));
+            expectedEntries.prepend(QStringLiteral("link.rtf"));
+        }
         desktop.saveAnswers = {answer};
         {
             std::unique_ptr<FileSizeLimit> limit;
             if (failure == u"full")
                 limit = std::make_unique<FileSizeLimit>(512);
-            if (failure == u"read-only")
+            if (failure == u"read-only folder")
                 QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-            if (failure == u"read-only file")
+            if (failure.endsWith(u"read-only file"))
                 QFile::setPermissions(old, QFile::ReadOwner | QFile::ReadGroup);
             QTest::mouseClick(report->cmdSave, Qt::LeftButton);
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner);
         }
 
-        QVERIFY(desktop.messages.isEmpty());
+        // One error message, naming the file and why.
+        QCOMPARE(desktop.messages.size(), 1);
+        const platform::MessageRequest &message = desktop.messages.first();
+        QCOMPARE(message.title, QStringLiteral("Orrin Vodadadore I v1.20"));
+        QCOMPARE(message.icon, QMessageBox::Critical);
+        QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QString named = answer;
+        if (failure == u"too long with .txt")
+            named += QStringLiteral(".txt");
+        QVERIFY2(message.text.contains(named), qPrintable(message.text));
+        const QStringList lines = message.text.split(u'\r', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4); // what happened, the file, why, what now
+        const QString reason = lines[2];
+        QVERIFY(reason.size() > 10 && !reason.contains(folder.path()));
+        for (auto it = reasons.cbegin(); it != reasons.cend(); ++it)
+            QVERIFY2((it.key() == cause) == (it.value() == reason), qPrintable(reason + " / " + it.value()));
+        reasons.insert(cause, reason);
+
+        // Nothing changed on disk, nothing left behind.
         QCOMPARE(contentsOf(old), oldContents);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList{QStringLiteral("reading.rtf")}); // no half-written file left behind
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+                 expectedEntries);
+
+        // The report is still open with its text and saves elsewhere.
+        QVERIFY(WindowRegistry::loadedWindow<frmTeaLeafReadingSave>() == report && report->isVisible());
+        QCOMPARE(report->RTB->toPlainText(), expectedText());
+        const QString elsewhere = folder.filePath(QStringLiteral("elsewhere.rtf"));
+        desktop.saveAnswers = {elsewhere};
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        QCOMPARE(desktop.messages.size(), 1);
+        QVERIFY(contentsOf(elsewhere).startsWith("{\\rtf1"));
     }
 
     void printing_data()
