@@ -58,7 +58,8 @@ public:
         for (const QColor &colour : colours)
             rtf += "\\red" + QByteArray::number(colour.red()) + "\\green" + QByteArray::number(colour.green())
                    + "\\blue" + QByteArray::number(colour.blue()) + ';';
-        rtf += "}\n\\viewkind4\\uc1\\pard\\plain\\f0\\fs" + QByteArray::number(defaultHalfPoints) + ' ';
+        const QByteArray size = QByteArray::number(defaultHalfPoints);
+        rtf += "}\n\\viewkind4\\uc1\\pard\\plain\\rtlch\\af0\\afs" + size + "\\ltrch\\f0\\fs" + size + ' ';
         rtf += body;
         rtf += "\\par\n}\n";
         return rtf;
@@ -91,17 +92,31 @@ private:
         return colours.size();
     }
 
+    // The control words that take a run from one style to the next. Bold,
+    // italic and size are set twice, the associated property (\ab, \ai,
+    // \afs) for right-to-left and other complex scripts after \rtlch, the
+    // property itself for every other script after \ltrch, as word
+    // processors write them; the run stays left-to-right.
     static QByteArray changes(const RunStyle &from, const RunStyle &to)
     {
         QByteArray words;
         if (from.colour != to.colour)
             words += "\\cf" + QByteArray::number(to.colour);
-        if (from.bold != to.bold)
-            words += to.bold ? "\\b" : "\\b0";
-        if (from.italic != to.italic)
-            words += to.italic ? "\\i" : "\\i0";
-        if (from.halfPoints != to.halfPoints)
-            words += "\\fs" + QByteArray::number(to.halfPoints);
+        QByteArray associated, own;
+        if (from.bold != to.bold) {
+            associated += to.bold ? "\\ab" : "\\ab0";
+            own += to.bold ? "\\b" : "\\b0";
+        }
+        if (from.italic != to.italic) {
+            associated += to.italic ? "\\ai" : "\\ai0";
+            own += to.italic ? "\\i" : "\\i0";
+        }
+        if (from.halfPoints != to.halfPoints) {
+            associated += "\\afs" + QByteArray::number(to.halfPoints);
+            own += "\\fs" + QByteArray::number(to.halfPoints);
+        }
+        if (!own.isEmpty())
+            words += "\\rtlch" + associated + "\\ltrch" + own;
         if (!words.isEmpty())
             words += ' ';
         return words;
@@ -112,14 +127,25 @@ private:
     QList<QColor> colours;
 };
 
+// \uN with the signed 16-bit number, and the one fallback character (\uc1)
+// that readers without Unicode show instead. The fallback is written as a
+// hexadecimal character escape ("?"), as word processors write it: every
+// reader skips it as one character, where some take a literal "?" together
+// with the letter after it.
+QByteArray unicodeEscape(char16_t code)
+{
+    const int value = code > 32767 ? int(code) - 65536 : int(code);
+    return "\\u" + QByteArray::number(value) + "\\'3f";
+}
+
 } // namespace
 
 QByteArray escaped(QStringView text)
 {
     QByteArray out;
     out.reserve(text.size());
-    for (const QChar ch : text) {
-        const char16_t code = ch.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t code = text[i].unicode();
         if (code == u'\\' || code == u'{' || code == u'}') {
             out += '\\';
             out += static_cast<char>(code);
@@ -132,10 +158,15 @@ QByteArray escaped(QStringView text)
         } else if (code < 0x20 || code == 0x7f || code == QChar::ObjectReplacementCharacter) {
             // control characters and embedded objects are not text
         } else {
-            // \uc1: one fallback character follows, for readers without Unicode.
-            // The number is a signed 16-bit value; a surrogate pair is two of them.
-            const int value = code > 32767 ? int(code) - 65536 : int(code);
-            out += "\\u" + QByteArray::number(value) + '?';
+            // A surrogate pair is written as its two halves; a half without
+            // its partner is no character, and shows as the replacement character.
+            if (QChar::isHighSurrogate(code) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                out += unicodeEscape(code);
+                code = text[++i].unicode();
+            } else if (QChar::isSurrogate(code)) {
+                code = QChar::ReplacementCharacter;
+            }
+            out += unicodeEscape(code);
         }
     }
     return out;

@@ -7,8 +7,10 @@ class QTextDocument;
 
 // Writes rich text as an RTF document that word processors read: one font
 // (Verdana), a colour table of the colours the text uses, bold, italic, font
-// sizes, and paragraphs. Text is written in plain ASCII: braces and
-// backslashes are escaped, every other character is a \uN? escape.
+// sizes, and paragraphs, for every script (right-to-left text included).
+// Text is written in plain ASCII: braces and backslashes are escaped, every
+// other character is a \uN escape followed by a \'3f fallback; a lone
+// surrogate half is written as U+FFFD.
 namespace RtfWriter {
 
 QByteArray fromDocument(const QTextDocument &document);
