@@ -59,7 +59,7 @@ bool hasBody(const QString &address)
 }
 
 struct LinkRange {
-    int start = 0; // in the document
+    int start = 0; // in its block; in the document where a link is handed on
     int length = 0;
     QString href;
     bool operator==(const LinkRange &) const = default;
@@ -104,6 +104,7 @@ public:
         });
         textBox->viewport()->installEventFilter(this);
         textBox->viewport()->setMouseTracking(true);
+        blockCount = document->blockCount();
         showLinks(document->firstBlock(), document->lastBlock(), /*detect=*/true);
     }
 
@@ -145,22 +146,65 @@ protected:
     }
 
 private:
-    // Every block the change touched, the two halves of a split block included.
-    void textChanged(int position, int /*removed*/, int added)
+    // A change inside one paragraph is looked at around the change only: an
+    // address never reaches over a blank, so only the words the change
+    // touched can gain or lose a link, and the links after them move with
+    // the text. A change that makes or joins paragraphs has every paragraph
+    // it touched looked at whole, the two halves of a split one included.
+    void textChanged(int position, int removed, int added)
     {
         if (!box)
             return;
         QTextDocument *document = box->document();
+        const int blocks = document->blockCount();
+        const bool sameParagraphs = blocks == blockCount;
+        blockCount = blocks;
         QTextBlock first = document->findBlock(position);
         QTextBlock last = document->findBlock(position + added);
         if (!first.isValid())
             first = document->lastBlock();
         if (!last.isValid())
             last = document->lastBlock();
-        showLinks(first, last, /*detect=*/true);
+        if (sameParagraphs && first == last && first.layout())
+            showLinksAround(first, position - first.position(), removed, added);
+        else
+            showLinks(first, last, /*detect=*/true);
     }
 
-    // The links shown over the block now.
+    static bool endsAWord(QChar ch)
+    {
+        return ch.isSpace() || ch == u'<' || ch == u'>' || ch == u'"';
+    }
+
+    // The links of the block after `removed` characters at `offset` were
+    // replaced by `added` ones; the links it shows are those of its text
+    // before the change.
+    void showLinksAround(const QTextBlock &block, int offset, int removed, int added)
+    {
+        const QString text = block.text();
+        int from = qBound(0, offset, int(text.size()));
+        while (from > 0 && !endsAWord(text.at(from - 1)))
+            --from;
+        int to = qBound(from, offset + added, int(text.size()));
+        while (to < text.size() && !endsAWord(text.at(to)))
+            ++to;
+        const int shift = added - removed;
+
+        const QList<QTextLayout::FormatRange> before = block.layout()->formats();
+        QList<LinkRange> links;
+        for (const QTextLayout::FormatRange &range : before) {
+            if (range.format.hasProperty(LinkMark) && range.start < from)
+                links.append({range.start, range.length, range.format.anchorHref()});
+        }
+        links += linksIn(text, from, to);
+        for (const QTextLayout::FormatRange &range : before) {
+            if (range.format.hasProperty(LinkMark) && range.start >= to - shift)
+                links.append({range.start + shift, range.length, range.format.anchorHref()});
+        }
+        setLinks(block, links, before);
+    }
+
+    // The links shown over the block now, at their places in the block.
     static QList<LinkRange> currentLinks(const QTextBlock &block)
     {
         QList<LinkRange> links;
@@ -168,49 +212,59 @@ private:
             return links;
         for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
             if (range.format.hasProperty(LinkMark))
-                links.append({block.position() + range.start, range.length, range.format.anchorHref()});
+                links.append({range.start, range.length, range.format.anchorHref()});
         }
         return links;
     }
 
-    // The links the block's text calls for.
-    static QList<LinkRange> wantedLinks(const QTextBlock &block)
+    // The links that the characters `from` to `to` of a block's text call
+    // for, at their places in the block; `from` starts a word.
+    static QList<LinkRange> linksIn(const QString &text, int from, int to)
     {
         QList<LinkRange> links;
-        const QString text = block.text();
-        auto matches = addressPattern().globalMatch(text);
+        const QStringView part = QStringView(text).mid(from, to - from);
+        auto matches = addressPattern().globalMatch(part);
         while (matches.hasNext()) {
             const QRegularExpressionMatch match = matches.next();
-            const int start = int(match.capturedStart());
+            const int start = from + int(match.capturedStart());
             const int length = trimmedLength(text, start, int(match.capturedLength()));
             const QString address = text.mid(start, length);
             if (hasBody(address))
-                links.append({block.position() + start, length, hrefFor(address)});
+                links.append({start, length, hrefFor(address)});
         }
         return links;
+    }
+
+    // Shows `links` over the block, if they are not what it shows already.
+    void setLinks(const QTextBlock &block, const QList<LinkRange> &links,
+                  const QList<QTextLayout::FormatRange> &shown)
+    {
+        QList<QTextLayout::FormatRange> ranges;
+        for (const LinkRange &link : links) {
+            QTextLayout::FormatRange range;
+            range.start = link.start;
+            range.length = link.length;
+            range.format.setFontUnderline(true);
+            range.format.setAnchor(true);
+            range.format.setAnchorHref(link.href);
+            range.format.setProperty(LinkMark, true);
+            ranges.append(range);
+        }
+        if (ranges == shown)
+            return;
+        block.layout()->setFormats(ranges);
+        box->document()->markContentsDirty(block.position(), block.length());
     }
 
     // Brings the links over the blocks from `first` to `last` in line with
     // their text, or takes them all away.
     void showLinks(const QTextBlock &first, const QTextBlock &last, bool detect)
     {
-        QTextDocument *document = box->document();
         for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            const QList<LinkRange> wanted = detect ? wantedLinks(block) : QList<LinkRange>();
-            if (block.layout() && currentLinks(block) != wanted) {
-                QList<QTextLayout::FormatRange> ranges;
-                for (const LinkRange &link : wanted) {
-                    QTextLayout::FormatRange range;
-                    range.start = link.start - block.position();
-                    range.length = link.length;
-                    range.format.setFontUnderline(true);
-                    range.format.setAnchor(true);
-                    range.format.setAnchorHref(link.href);
-                    range.format.setProperty(LinkMark, true);
-                    ranges.append(range);
-                }
-                block.layout()->setFormats(ranges);
-                document->markContentsDirty(block.position(), block.length());
+            if (block.layout()) {
+                const QString text = block.text();
+                setLinks(block, detect ? linksIn(text, 0, int(text.size())) : QList<LinkRange>(),
+                         block.layout()->formats());
             }
             if (block == last)
                 break;
@@ -227,7 +281,9 @@ private:
         const int position = document->documentLayout()->hitTest(inDocument, Qt::ExactHit);
         if (position < 0)
             return {};
-        for (const LinkRange &link : currentLinks(document->findBlock(position))) {
+        const QTextBlock block = document->findBlock(position);
+        for (LinkRange link : currentLinks(block)) {
+            link.start += block.position();
             if (position >= link.start && position < link.start + link.length)
                 return link;
         }
@@ -242,6 +298,7 @@ private:
     }
 
     QPointer<QTextEdit> box;
+    int blockCount = 0;
 };
 
 QPointer<LinkDetector> installed;

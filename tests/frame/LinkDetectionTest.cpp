@@ -4,11 +4,14 @@
 #include "frame/ClipboardGuard.h"
 #include "frame/modRTB.h"
 
+#include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace {
 
@@ -62,6 +65,19 @@ bool shownAsLink(QTextEdit *box, int position)
             return true;
     }
     return false;
+}
+
+// Every link shown in the box: block number, start in the block, length.
+QList<std::tuple<int, int, int>> shownLinks(QTextEdit *box)
+{
+    QList<std::tuple<int, int, int>> links;
+    for (QTextBlock block = box->document()->firstBlock(); block.isValid(); block = block.next()) {
+        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+            if (range.format.fontUnderline())
+                links.append({block.blockNumber(), range.start, range.length});
+        }
+    }
+    return links;
 }
 
 } // namespace
@@ -255,6 +271,41 @@ private slots:
         QVERIFY(!shownAsLink(second.box, 2));
         pressAt(second.box, 6);
         QCOMPARE(desktop.openedAddresses.size(), 2);
+    }
+
+    // Edits of every kind, anywhere: the links shown afterwards are always
+    // those a look at the whole text finds. Fixed seeds, so a failure repeats.
+    void linksFollowEveryEdit()
+    {
+        static const QStringList pieces = {
+            QStringLiteral("www.example.com"), QStringLiteral("http://tea.example/cup?x=1"), QStringLiteral(" "),
+            QStringLiteral("leaves"), QStringLiteral("\n"), QStringLiteral("mailto:seer@example.org"),
+            QStringLiteral("("), QStringLiteral(")."), QStringLiteral("ww"), QStringLiteral("w."),
+            QStringLiteral("http:"), QStringLiteral("//"), QStringLiteral("\""), QStringLiteral("x"),
+        };
+        BoxWindow w;
+        modRTB::EnableLinkDetection(w.box, &w.window);
+        QRandomGenerator generator(11);
+        for (int edit = 0; edit < 600; ++edit) {
+            QTextCursor cursor(w.box->document());
+            const int size = w.box->document()->characterCount() - 1;
+            cursor.setPosition(int(generator.bounded(size + 1)));
+            if (generator.bounded(3) == 0 && size > 0) {
+                cursor.setPosition(qMin(size, cursor.position() + int(generator.bounded(6)) + 1),
+                                   QTextCursor::KeepAnchor);
+                cursor.removeSelectedText();
+            } else {
+                QString text;
+                for (int n = int(generator.bounded(3)) + 1; n > 0; --n)
+                    text += pieces[generator.bounded(int(pieces.size()))];
+                cursor.insertText(text);
+            }
+            const auto afterEdit = shownLinks(w.box);
+            modRTB::DisableLinkDetection();
+            modRTB::EnableLinkDetection(w.box, &w.window); // looks at the whole text
+            QVERIFY2(shownLinks(w.box) == afterEdit, qPrintable(QStringLiteral("edit %1").arg(edit)));
+        }
+        QVERIFY(!shownLinks(w.box).isEmpty());
     }
 
     void boxThatGoesTakesDetectionWithIt()
