@@ -9,7 +9,10 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFile>
+#include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 
 QFont captionFont(qreal pointSize, bool bold)
@@ -230,7 +233,19 @@ QIcon *madeIcon = nullptr;
 const QIcon &programIcon()
 {
     if (!madeIcon) {
-        madeIcon = new QIcon(QStringLiteral(":/pictures/app_icon.svg"));
+        madeIcon = new QIcon;
+        // Rendered at build time as bare 32-bit premultiplied ARGB pixels.
+        for (int size : {16, 32, 48, 64}) {
+            QFile raw(QStringLiteral(":/appicon/icon-%1.argb").arg(size));
+            if (!raw.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray pixels = raw.readAll();
+            if (pixels.size() != size * size * 4)
+                continue;
+            const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size, size * 4,
+                               QImage::Format_ARGB32_Premultiplied);
+            madeIcon->addPixmap(QPixmap::fromImage(image.copy()));
+        }
         // Given back while the application still stands, before the window system goes.
         qAddPostRoutine([] {
             delete madeIcon;
@@ -261,7 +276,7 @@ PictureBox::PictureBox(const QString &objectName, const QString &picture, QWidge
 void PictureBox::setPicture(const QString &picture)
 {
     shown = picture;
-    renderer = picture.isEmpty() ? nullptr : sharedPicture(picture);
+    renderer = nullptr;
     updateGeometry();
     update();
 }
@@ -286,20 +301,28 @@ void PictureBox::setBorder(bool shown)
     update();
 }
 
+QSvgRenderer *PictureBox::loaded() const
+{
+    if (!renderer && !shown.isEmpty())
+        renderer = sharedPicture(shown);
+    return renderer;
+}
+
 QSize PictureBox::sizeHint() const
 {
-    return renderer && renderer->isValid() ? renderer->defaultSize() : QSize(64, 64);
+    const QSvgRenderer *picture = loaded();
+    return picture && picture->isValid() ? picture->defaultSize() : QSize(64, 64);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (renderer && renderer->isValid()) {
-        QSizeF size = renderer->defaultSize();
+    if (QSvgRenderer *picture = loaded(); picture && picture->isValid()) {
+        QSizeF size = picture->defaultSize();
         size.scale(QSizeF(rect().size()) - QSizeF(4, 4), Qt::KeepAspectRatio);
         const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-        renderer->render(&painter, target);
+        picture->render(&painter, target);
     }
     if (border) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));

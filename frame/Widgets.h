@@ -87,7 +87,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QSvgRenderer *renderer = nullptr;
+    // The picture is read when it is first needed: a picture that is never
+    // shown (the hidden launcher entries) costs nothing at start-up.
+    QSvgRenderer *loaded() const;
+    mutable QSvgRenderer *renderer = nullptr;
     QString shown;
     bool clickable = false;
     bool border = false;

@@ -1,6 +1,10 @@
-// Renders the program's SVG icon into a square PNG for the icon theme:
-//   orrin_render_icon <in.svg> <out.png> <size>
+// Renders the program's SVG icon into a square picture:
+//   orrin_render_icon <in.svg> <out.png|out.argb> <size>
+// A .png is for the icon theme; an .argb holds the bare pixels (32-bit
+// premultiplied ARGB, row by row) for the window icon, which the program
+// then takes as it is, with no image reader to start.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -31,5 +35,10 @@ int main(int argc, char *argv[])
     renderer.render(&painter);
     painter.end();
     QDir().mkpath(QFileInfo(arguments[2]).absolutePath());
+    if (arguments[2].endsWith(QLatin1String(".argb"))) {
+        QFile raw(arguments[2]);
+        const auto bytes = reinterpret_cast<const char *>(image.constBits());
+        return raw.open(QIODevice::WriteOnly) && raw.write(bytes, image.sizeInBytes()) == image.sizeInBytes() ? 0 : 1;
+    }
     return image.save(arguments[2], "PNG") ? 0 : 1;
 }
