@@ -289,6 +289,7 @@ QWidget *OracleWindow::firstFocus() const
 
 void OracleWindow::showEvent(QShowEvent *event)
 {
+    makeChoicesVisible(widget());
     orderTabChain();
     // A window never shows with the focus on a link, where Enter would open a web page.
     QWidget *focused = widget()->focusWidget();

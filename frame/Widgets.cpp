@@ -11,7 +11,9 @@
 #include <QMouseEvent>
 #include <QFile>
 #include <QImage>
+#include <QCheckBox>
 #include <QPainter>
+#include <QRadioButton>
 #include <QPixmap>
 #include <QSvgRenderer>
 
@@ -22,6 +24,22 @@ QFont captionFont(qreal pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+void makeChoicesVisible(QWidget *root)
+{
+    const QColor window = root->palette().color(QPalette::Window);
+    if (window.lightness() >= 128)
+        return;
+    for (QAbstractButton *choice : root->findChildren<QAbstractButton *>()) {
+        if (!qobject_cast<QRadioButton *>(choice) && !qobject_cast<QCheckBox *>(choice))
+            continue;
+        QPalette marks = choice->palette();
+        // The style draws the ring from the window colour, darkened, and fills the mark with base.
+        marks.setColor(QPalette::Window, window.lighter(360));
+        marks.setColor(QPalette::Base, window.lighter(170));
+        choice->setPalette(marks);
+    }
 }
 
 QString labelCaption(const char *designed)

@@ -10,6 +10,11 @@ class QSvgRenderer;
 // Verdana, or DejaVu Sans where Verdana is missing: never the default font.
 QFont captionFont(qreal pointSize = 9.0, bool bold = false);
 
+// In a dark palette the round and square marks of option buttons and check
+// boxes nearly vanish into the window; this gives them a lighter ring and
+// well inside every such button below `root`. A light palette is left alone.
+void makeChoicesVisible(QWidget *root);
+
 // A label caption as designed: "&&" shows as one "&".
 QString labelCaption(const char *designed);
 

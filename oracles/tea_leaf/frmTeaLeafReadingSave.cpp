@@ -12,6 +12,8 @@
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "platform/Desktop.h"
 
+#include <QFontMetrics>
+#include <QtMath>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +60,8 @@ OracleWindow::Design reportDesign()
 {
     OracleWindow::Design design;
     design.title = QStringLiteral("Orrin Tea Leaf Reading");
-    design.widthTwips = 9600;
+    // As wide as the result window it opens over, so that no edge of it shows.
+    design.widthTwips = 10800;
     design.fileMenu = OracleWindow::FileMenu::None;
     design.helpMenu = false;
     design.linkLabels = false;
@@ -180,7 +183,11 @@ frmTeaLeafReadingSave::frmTeaLeafReadingSave()
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAcceptRichText(true);
     RTB->setFont(captionFont(9.75));
-    RTB->setMinimumHeight(platform::twips(4800));
+    RTB->setAccessibleName(QStringLiteral("Your tea leaf reading report"));
+    // Whole lines at the designed height: the last one is never cut through its glyphs.
+    const int line = QFontMetrics(RTB->font()).lineSpacing();
+    const int chrome = 2 * RTB->frameWidth() + 2 * qCeil(RTB->document()->documentMargin());
+    RTB->setMinimumHeight(chrome + (platform::twips(4800) - chrome) / line * line);
     // The report's colours are fixed, so it is shown on white like the page it prints on.
     QPalette paper = RTB->palette();
     paper.setColor(QPalette::Base, Qt::white);

@@ -22,6 +22,7 @@
 #include "oracles/podomancy/frmPodomancyMain.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingMain.h"
+#include "oracles/tea_leaf/frmTeaLeafReadingSave.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -127,6 +128,7 @@ private slots:
         row("frmCoffeeCupReadingDisplay", [] { return open<frmCoffeeCupReadingDisplay>(); });
         row("frmTeaLeafReadingMain", [] { return open<frmTeaLeafReadingMain>(); });
         row("frmTeaLeafReadingDisplay", [] { return open<frmTeaLeafReadingDisplay>(); });
+        row("frmTeaLeafReadingSave", [] { return open<frmTeaLeafReadingSave>(); });
         row("frmBibliomancyMain", [] { return open<frmBibliomancyMain>(); });
         row("frmBibliomancyDisplay", [] { return open<frmBibliomancyDisplay>(); });
         row("frmCyclomancyMain", [] { return open<frmCyclomancyMain>(); });
