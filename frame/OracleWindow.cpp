@@ -45,6 +45,15 @@ OracleWindow::Design OracleWindow::Design::displayWindow(const QString &title, c
     return design;
 }
 
+OracleWindow::Design OracleWindow::Design::singleWindow(const QString &title)
+{
+    Design design = mainWindow(title, "mnuMakeMoney");
+    design.fileMenuName = "nuFile";
+    design.helpStyle = HelpStyle::DisplayWindow;
+    design.offersInFrame = true;
+    return design;
+}
+
 OracleWindow::OracleWindow(const Design &design)
     : designedWidthTwips(design.widthTwips)
 {

@@ -47,6 +47,10 @@ public:
         // A Display window: File > Back and Exit, "&Check for Software Update",
         // the full-brand offer on top and the Exit button.
         static Design displayWindow(const QString &title, const char *makeMoneyName);
+        // A window that shows its reading itself (Arithmancy, Cyclomancy): File
+        // menu `nuFile`, the Display windows' Help menu, `mnuMakeMoney`, and the
+        // offers inside `fraFullBrand`.
+        static Design singleWindow(const QString &title);
     };
 
     explicit OracleWindow(const Design &design);

@@ -25,11 +25,8 @@ namespace {
 
 OracleWindow::Design mainDesign()
 {
-    auto design = OracleWindow::Design::mainWindow(QStringLiteral("Orrin Arithmancy"), "mnuMakeMoney");
+    auto design = OracleWindow::Design::singleWindow(QStringLiteral("Orrin Arithmancy"));
     design.widthTwips = 10200;
-    design.fileMenuName = "nuFile";
-    design.helpStyle = OracleWindow::HelpStyle::DisplayWindow;
-    design.offersInFrame = true;
     return design;
 }
 

@@ -22,11 +22,8 @@ namespace {
 
 OracleWindow::Design mainDesign()
 {
-    auto design = OracleWindow::Design::mainWindow(QStringLiteral("Orrin Cyclomancy"), "mnuMakeMoney");
+    auto design = OracleWindow::Design::singleWindow(QStringLiteral("Orrin Cyclomancy"));
     design.widthTwips = 9900;
-    design.fileMenuName = "nuFile";
-    design.helpStyle = OracleWindow::HelpStyle::DisplayWindow;
-    design.offersInFrame = true;
     return design;
 }
 

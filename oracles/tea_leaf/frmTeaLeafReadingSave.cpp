@@ -184,6 +184,8 @@ frmTeaLeafReadingSave::frmTeaLeafReadingSave()
     RTB->setAcceptRichText(true);
     RTB->setFont(captionFont(9.75));
     RTB->setAccessibleName(QStringLiteral("Your tea leaf reading report"));
+    // Tab moves on to the links and buttons, so the window works by keyboard alone.
+    RTB->setTabChangesFocus(true);
     // Whole lines at the designed height: the last one is never cut through its glyphs.
     const int line = QFontMetrics(RTB->font()).lineSpacing();
     const int chrome = 2 * RTB->frameWidth() + 2 * qCeil(RTB->document()->documentMargin());

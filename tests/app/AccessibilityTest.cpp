@@ -1,4 +1,5 @@
 #include "DesktopTest.h"
+#include "EveryWindow.h"
 #include "TestMain.h"
 
 #include "app/frmAbout.h"
@@ -115,32 +116,7 @@ private slots:
     // it opens a web page; no two buttons or links in sight sound alike.
     void everyElementIsNamed_data()
     {
-        QTest::addColumn<std::function<QWidget *()>>("open");
-        auto row = [](const char *name, std::function<QWidget *()> open) { QTest::newRow(name) << open; };
-        row("frmMDI", [] { return mainWindow(); });
-        row("frmAbout", [] {
-            mainWindow(); // the About window opens over it
-            auto *about = WindowRegistry::window<frmAbout>();
-            about->show();
-            return about;
-        });
-        row("frmCoffeeCupReadingMain", [] { return open<frmCoffeeCupReadingMain>(); });
-        row("frmCoffeeCupReadingDisplay", [] { return open<frmCoffeeCupReadingDisplay>(); });
-        row("frmTeaLeafReadingMain", [] { return open<frmTeaLeafReadingMain>(); });
-        row("frmTeaLeafReadingDisplay", [] { return open<frmTeaLeafReadingDisplay>(); });
-        row("frmTeaLeafReadingSave", [] { return open<frmTeaLeafReadingSave>(); });
-        row("frmBibliomancyMain", [] { return open<frmBibliomancyMain>(); });
-        row("frmBibliomancyDisplay", [] { return open<frmBibliomancyDisplay>(); });
-        row("frmCyclomancyMain", [] { return open<frmCyclomancyMain>(); });
-        row("frmArithmancyMain", [] { return open<frmArithmancyMain>(); });
-        row("frmPodomancyMain", [] { return open<frmPodomancyMain>(); });
-        row("frmPodomancyDisplay", [] { return open<frmPodomancyDisplay>(); });
-        row("frmFortuneCookieMain", [] { return open<frmFortuneCookieMain>(); });
-        row("frmFortuneCookieDisplay", [] { return open<frmFortuneCookieDisplay>(); });
-        row("frmDominoOracleMain", [] { return open<frmDominoOracleMain>(); });
-        row("frmDominoOracleDisplay", [] { return open<frmDominoOracleDisplay>(); });
-        row("frmMahjongOracleMain", [] { return open<frmMahjongOracleMain>(); });
-        row("frmMahjongOracleDisplay", [] { return open<frmMahjongOracleDisplay>(); });
+        addEveryWindowRows();
     }
     void everyElementIsNamed()
     {
