@@ -75,6 +75,7 @@ frmAbout::frmAbout()
     buttons->addWidget(cmdOK);
     grid->addLayout(buttons, 6, 0, 1, 2);
     setFixedWidth(480);
+    LinkLabel::joinTabChain(this);
 }
 
 void ShowAboutWindow()

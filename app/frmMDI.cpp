@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 using platform::twips;
@@ -133,27 +134,38 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
-// Tab goes as the window reads: the launcher row by row, left to right, the
-// welcome panel, then the bottom strip. The first launcher button has the focus.
-void orderTabChain(frmMDI *main)
+// The launcher buttons as the screen shows them: row by row, left to right.
+std::array<int, OracleCount> launcherOnScreen()
 {
-    int launcher[OracleCount];
+    std::array<int, OracleCount> launcher;
     for (int index = 0; index < OracleCount; ++index)
         launcher[index] = index;
-    std::stable_sort(std::begin(launcher), std::end(launcher), [](int a, int b) {
+    std::stable_sort(launcher.begin(), launcher.end(), [](int a, int b) {
         return std::pair(OracleTable[a].buttonTopTwips, OracleTable[a].buttonLeftTwips)
             < std::pair(OracleTable[b].buttonTopTwips, OracleTable[b].buttonLeftTwips);
     });
+    return launcher;
+}
+
+// Tab goes as the window reads: the launcher, the welcome panel, then the
+// bottom strip. Set once the links have joined the Tab chain.
+void orderTabChain(frmMDI *main)
+{
     QList<QWidget *> chain;
-    for (int index : launcher)
+    for (int index : launcherOnScreen())
         chain.append(main->cmdSelectOption[index]);
     chain << main->picMain << main->lblQuillmereBanner << main->Picture6 << main->Label7 << main->cmdMdiExit;
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
-    for (int index : launcher) {
+}
+
+// The first launcher button on screen has the focus at start.
+void focusFirstLauncherButton(frmMDI *main)
+{
+    for (int index : launcherOnScreen()) {
         if (OracleTable[index].shown) {
             main->cmdSelectOption[index]->setFocus();
-            break;
+            return;
         }
     }
 }
@@ -195,7 +207,7 @@ frmMDI::frmMDI()
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::refreshMenus);
     resize(twips(11880), twips(8190) + menuBar()->sizeHint().height());
     MDIForm_Load();
-    orderTabChain(this);
+    focusFirstLauncherButton(this);
     oracleHost::install(this);
 }
 
@@ -458,6 +470,8 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 void frmMDI::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    LinkLabel::joinTabChain(this);
+    orderTabChain(this);
     // Keyboard focus shows from the start, not only after the first Tab.
     setAttribute(Qt::WA_KeyboardFocusChange);
 }

@@ -299,13 +299,14 @@ QWidget *OracleWindow::firstFocus() const
 void OracleWindow::showEvent(QShowEvent *event)
 {
     makeChoicesVisible(widget());
-    orderTabChain();
     // A window never shows with the focus on a link, where Enter would open a web page.
     QWidget *focused = widget()->focusWidget();
     if (!focused || qobject_cast<LinkLabel *>(focused))
         if (QWidget *first = firstFocus())
             first->setFocus();
     QMdiSubWindow::showEvent(event);
+    LinkLabel::joinTabChain(this);
+    orderTabChain();
     if (OracleHost *host = oracleHost::current())
         host->menusChanged();
 }

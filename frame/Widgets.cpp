@@ -188,11 +188,16 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, QWidget *pa
     installAccessibleWidgets();
     setCursor(Qt::PointingHandCursor);
     setForegroundRole(QPalette::Link);
-    // Tab reaches it; a click does not take the focus from where the user types.
-    setFocusPolicy(Qt::TabFocus);
     // Room for the focus ring round the text.
     setContentsMargins(3, 2, 3, 2);
     setAccessibleDescription(QStringLiteral("Opens a web page in your browser"));
+}
+
+void LinkLabel::joinTabChain(QWidget *root)
+{
+    // Tab reaches a link; a click does not take the focus from where the user types.
+    for (LinkLabel *link : root->findChildren<LinkLabel *>())
+        link->setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::paintEvent(QPaintEvent *event)
