@@ -489,9 +489,9 @@ def stick(p, cx, cy, length, colour, width=10.0, angle=0.0):
     return items
 
 
-def bamboo_sticks(p, spec, length, width=10.0):
+def bamboo_sticks(p, layout, length, width=10.0):
     out = []
-    for item in spec:
+    for item in layout:
         cx, cy, colour = item[:3]
         angle = item[3] if len(item) > 3 else 0.0
         out.extend(stick(p, cx, cy, length, colour, width, angle))
@@ -521,11 +521,11 @@ def bamboo(p, rank):
                              [(x, y, c) for y, c in ((rows[1], 'green'), (rows[2], 'blue'))
                               for x in (21, 42, 63)], 28, 10.5)
     if rank == 8:
-        spec = []
+        layout = []
         for y, sign, c in ((32, 1, 'green'), (80, -1, 'blue')):
             for i, x in enumerate((16.5, 33.5, 50.5, 67.5)):
-                spec.append((x, y, c, sign * (17 if i % 2 == 0 else -17)))
-        return bamboo_sticks(p, spec, 40, 9.5)
+                layout.append((x, y, c, sign * (17 if i % 2 == 0 else -17)))
+        return bamboo_sticks(p, layout, 40, 9.5)
     if rank == 9:
         return bamboo_sticks(p, [(x, y, c) for y in rows
                                  for x, c in ((21, 'blue'), (42, 'red'), (63, 'green'))], 28, 10.5)
