@@ -157,28 +157,15 @@ private slots:
         QCOMPARE(display->lblDesc->text(), "Victory after much difficulty. ");
     }
 
-    void closingTheReadingShowsTheWelcomePanel_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Exit button") << "cmdExit";
-        QTest::newRow("File > Exit") << "mnuExit";
-        QTest::newRow("close box") << "close";
-    }
-
+    void closingTheReadingShowsTheWelcomePanel_data() { addCloseWayRows(); }
     void closingTheReadingShowsTheWelcomePanel()
     {
-        QFETCH(QString, how);
+        QFETCH(CloseWay, how);
         ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({0.5f});
         frmCoffeeCupReadingMain *window = launch();
         QTest::mouseClick(window->picCoffeePot, Qt::LeftButton);
-        auto *display = WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>();
-        if (how == "cmdExit")
-            QTest::mouseClick(display->cmdExit, Qt::LeftButton);
-        else if (how == "mnuExit")
-            display->findChild<QAction *>("mnuExit")->trigger();
-        else
-            display->close();
+        close(WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>(), how);
         QVERIFY(!WindowRegistry::loadedWindow<frmCoffeeCupReadingDisplay>());
         QVERIFY(picMain()->isVisible());
         QCOMPARE(WindowRegistry::loadedWindow<frmCoffeeCupReadingMain>(), window); // hidden, still loaded

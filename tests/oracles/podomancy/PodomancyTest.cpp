@@ -382,26 +382,14 @@ private slots:
         QCOMPARE(shownTexts(display), expected);
     }
 
-    void closingTheWindows_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("reading, Exit button") << "cmdExit";
-        QTest::newRow("reading, File > Exit") << "mnuExit";
-        QTest::newRow("reading, close box") << "close";
-    }
-
+    void closingTheWindows_data() { addCloseWayRows("reading, "); }
     void closingTheWindows()
     {
-        QFETCH(QString, how);
+        QFETCH(CloseWay, how);
         ScriptedDesktop &desktop = scripted();
         frmPodomancyDisplay *display = readingFor(desktop, {0, 0, 0, 0, 0, 0, 0, 0});
         auto *window = WindowRegistry::loadedWindow<frmPodomancyMain>();
-        if (how == "cmdExit")
-            QTest::mouseClick(display->cmdExit, Qt::LeftButton);
-        else if (how == "mnuExit")
-            display->findChild<QAction *>("mnuExit")->trigger();
-        else
-            display->close();
+        close(display, how);
         QVERIFY(!WindowRegistry::loadedWindow<frmPodomancyDisplay>());
         QCOMPARE(WindowRegistry::loadedWindow<frmPodomancyMain>(), window);
         QVERIFY(window->isHidden());
