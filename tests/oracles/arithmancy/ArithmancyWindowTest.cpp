@@ -1,4 +1,5 @@
 #include "DesktopTest.h"
+#include "SavedReadingFiles.h"
 #include "TestMain.h"
 
 #include "app/frmMDI.h"
@@ -21,22 +22,9 @@
 
 using namespace modArithmancy;
 
+using namespace savedReadingFiles;
+
 namespace {
-
-// What the numerology program does when it saves a birthday line.
-QByteArray shifted(const QByteArray &plain)
-{
-    QByteArray out;
-    for (const char c : plain)
-        out.append(static_cast<char>(static_cast<unsigned char>(c) + modSavedReading::SavedReadingShift));
-    return out;
-}
-
-QByteArray savedReading(const QByteArray &month, const QByteArray &date, const QByteArray &year)
-{
-    return "Orrin Free Tallybook Pro\r\nJOHN Q PUBLIC\r\nReading 3\r\n" + shifted(month) + "\r\n" + shifted(date)
-           + "\r\n" + shifted(year) + "\r\nLife Path 7\r\n";
-}
 
 QStringList birthdayShown(frmArithmancyMain *window)
 {
@@ -59,15 +47,7 @@ QStringList textsShown(frmArithmancyMain *window)
 class ArithmancyWindowTest : public DesktopTest {
     Q_OBJECT
 
-    QTemporaryDir folder;
-
-    QString write(const QString &name, const QByteArray &content)
-    {
-        QFile file(folder.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            qFatal("cannot write the test file");
-        return file.fileName();
-    }
+    savedReadingFiles::Folder folder;
 
     // Opened as the launcher opens it, in an active main window so that focus can be seen.
     static frmArithmancyMain *openWindow()
@@ -293,7 +273,7 @@ private slots:
         ScriptedDesktop &desktop = scripted();
         frmArithmancyMain *window = openWindow();
         QTest::keyClicks(window->txtName, QStringLiteral("john"));
-        desktop.openAnswers = {fileName.isEmpty() ? QString() : write(fileName, savedReading("March", "7", "1984"))};
+        desktop.openAnswers = {fileName.isEmpty() ? QString() : folder.write(fileName, savedReading("March", "7", "1984"))};
         QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
 
         QCOMPARE(desktop.openRequests.size(), 1);
@@ -347,7 +327,7 @@ private slots:
         frmArithmancyMain *window = openWindow();
         QTest::keyClicks(window->txtName, typed);
         logBirthdayChanges(window, desktop);
-        desktop.openAnswers = {write(QStringLiteral("john.num"), content)};
+        desktop.openAnswers = {folder.write(QStringLiteral("john.num"), content)};
         QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
 
         QCOMPARE(birthdayShown(window), birthday);
@@ -392,7 +372,7 @@ private slots:
         ScriptedDesktop &desktop = scripted();
         frmArithmancyMain *window = openWindow();
         QTest::keyClicks(window->txtName, QStringLiteral("john"));
-        desktop.openAnswers = {write(QStringLiteral("odd.num"), content)};
+        desktop.openAnswers = {folder.write(QStringLiteral("odd.num"), content)};
         QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
 
         for (const QString &shown : birthdayShown(window))

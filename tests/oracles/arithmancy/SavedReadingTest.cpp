@@ -1,3 +1,4 @@
+#include "SavedReadingFiles.h"
 #include "TestMain.h"
 
 #include "oracles/modSavedReading.h"
@@ -12,27 +13,9 @@
 
 using namespace modSavedReading;
 
+using namespace savedReadingFiles;
+
 namespace {
-
-// What the numerology program does when it saves a birthday line.
-QByteArray shifted(const QByteArray &plain)
-{
-    QByteArray out;
-    for (const char c : plain) {
-        const int code = static_cast<unsigned char>(c) + SavedReadingShift;
-        Q_ASSERT(code <= 255);
-        out.append(static_cast<char>(code));
-    }
-    return out;
-}
-
-// A saved reading as the numerology program writes it, with the given line end.
-QByteArray savedReading(const QByteArray &month, const QByteArray &date, const QByteArray &year,
-                        const QByteArray &end = "\r\n")
-{
-    return "Orrin Free Tallybook Pro" + end + "JANE Q PUBLIC" + end + "Reading 3" + end + shifted(month) + end
-           + shifted(date) + end + shifted(year) + end + "Life Path 7" + end + "Expression 4" + end;
-}
 
 // Lines as a plain model sees them: every CR LF, CR or LF ends a line.
 QList<QByteArray> modelLines(QByteArray bytes)
@@ -70,15 +53,7 @@ void verifyShape(const QList<QByteArray> &lines)
 class SavedReadingTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-
-    QString write(const QString &name, const QByteArray &content)
-    {
-        QFile file(folder.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            qFatal("cannot write the test file");
-        return file.fileName();
-    }
+    savedReadingFiles::Folder folder;
 
 private slots:
     void formatConstants()
@@ -154,7 +129,7 @@ private slots:
     void readsTheBirthdayWhateverTheLineEnds()
     {
         QFETCH(QByteArray, content);
-        const SavedBirthday birthday = ReadSavedBirthday(write(QStringLiteral("jane.num"), content));
+        const SavedBirthday birthday = ReadSavedBirthday(folder.write(QStringLiteral("jane.num"), content));
         QCOMPARE(birthday.month, "March");
         QCOMPARE(birthday.date, "7");
         QCOMPARE(birthday.year, "1984");
@@ -175,16 +150,16 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QStringList, birthday);
-        const SavedBirthday read = ReadSavedBirthday(write(QStringLiteral("short.num"), content));
+        const SavedBirthday read = ReadSavedBirthday(folder.write(QStringLiteral("short.num"), content));
         QCOMPARE(QStringList({read.month, read.date, read.year}), birthday);
     }
 
     void unreadablePathsGiveEmptyLines()
     {
-        QStringList paths = {folder.filePath(QStringLiteral("missing.num")), folder.path(), QString()};
+        QStringList paths = {folder.path(QStringLiteral("missing.num")), folder.path(), QString()};
 #ifdef Q_OS_UNIX
         // A pipe with no writer would block a plain open for ever.
-        const QString pipe = folder.filePath(QStringLiteral("pipe.num"));
+        const QString pipe = folder.path(QStringLiteral("pipe.num"));
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         paths << pipe << QStringLiteral("/dev/zero");
 #endif
@@ -198,7 +173,7 @@ private slots:
         QByteArray longLines;
         for (int i = 0; i < 8000; ++i)
             longLines += QByteArray(1000, static_cast<char>('a' + i % 26)) + "\r\n";
-        const QList<QByteArray> lines = ReadSavedReadingLines(write(QStringLiteral("long.num"), longLines));
+        const QList<QByteArray> lines = ReadSavedReadingLines(folder.write(QStringLiteral("long.num"), longLines));
         verifyShape(lines);
         for (int i = 0; i < SavedReadingLineCount; ++i)
             QCOMPARE(lines[i], QByteArray(SavedReadingLineLimit, static_cast<char>('a' + i)));
@@ -207,7 +182,7 @@ private slots:
         const QByteArray oneLine(5 * 1024 * 1024, 'A');
         QList<QByteArray> expected(SavedReadingLineCount);
         expected[0] = QByteArray(SavedReadingLineLimit, 'A');
-        QCOMPARE(ReadSavedReadingLines(write(QStringLiteral("oneline.num"), oneLine)), expected);
+        QCOMPARE(ReadSavedReadingLines(folder.write(QStringLiteral("oneline.num"), oneLine)), expected);
     }
 
     void binaryFilesAreReadSafely()
@@ -215,10 +190,10 @@ private slots:
         QRandomGenerator random(1984);
         for (const bool manyLineEnds : {false, true}) {
             const QByteArray data = randomBytes(random, 3 * 1024 * 1024, manyLineEnds);
-            const QList<QByteArray> lines = ReadSavedReadingLines(write(QStringLiteral("binary.num"), data));
+            const QList<QByteArray> lines = ReadSavedReadingLines(folder.write(QStringLiteral("binary.num"), data));
             verifyShape(lines);
             QCOMPARE(lines, modelLines(data.left(SavedReadingReadLimit)));
-            QFile::remove(folder.filePath(QStringLiteral("binary.num")));
+            QFile::remove(folder.path(QStringLiteral("binary.num")));
         }
     }
 

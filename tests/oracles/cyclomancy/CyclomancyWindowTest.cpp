@@ -1,4 +1,5 @@
 #include "DesktopTest.h"
+#include "SavedReadingFiles.h"
 #include "TestMain.h"
 
 #include "app/frmMDI.h"
@@ -19,6 +20,8 @@
 #include <cmath>
 
 using namespace modCyclomancy;
+
+using namespace savedReadingFiles;
 
 namespace {
 
@@ -44,14 +47,6 @@ float firstAbove(float x)
     while (r * 9.0f <= x)
         r = std::nextafter(r, 1.0f);
     return r;
-}
-
-QByteArray shifted(const QByteArray &plain)
-{
-    QByteArray out;
-    for (const char c : plain)
-        out.append(static_cast<char>(static_cast<unsigned char>(c) + modSavedReading::SavedReadingShift));
-    return out;
 }
 
 // Degrees clockwise from the top of `point` seen from `centre`.
@@ -96,7 +91,7 @@ QLabel *numberAtTheTipOf(frmCyclomancyMain *window, int k)
 class CyclomancyWindowTest : public DesktopTest {
     Q_OBJECT
 
-    QTemporaryDir folder;
+    savedReadingFiles::Folder folder;
 
     // Opened as the launcher opens it, in an active main window so that focus can be seen.
     static frmCyclomancyMain *openWindow()
@@ -206,7 +201,7 @@ private slots:
         ScriptedDesktop &desktop = scripted();
         desktop.scriptRandom({3.0f / 9.0f});
         frmCyclomancyMain *window = openWindow();
-        QFile file(folder.filePath(QStringLiteral("jane.num")));
+        QFile file(folder.path(QStringLiteral("jane.num")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Orrin Free Tallybook Pro\r\nJANE\r\n3\r\n" + shifted("March") + "\r\n" + shifted("7") + "\r\n"
                    + shifted("1984") + "\r\n");
