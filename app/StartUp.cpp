@@ -152,9 +152,8 @@ bool StartUp()
     Randomize();
     modHelp::UpdateReminder();
     frmMDI *main = WindowRegistry::window<frmMDI>();
-    // Where no window manager maximizes, the window still spans the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        main->setGeometry(screen->availableGeometry());
+        main->setGeometry(main->openingGeometry(screen->availableGeometry()));
     main->showMaximized();
     return true;
 }

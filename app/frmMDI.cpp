@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -84,14 +85,21 @@ public:
         setMouseTracking(true);
     }
 
-    // The page covers the whole view, and more where its captions need it.
-    void fitPage()
+    // What the captions cover, with a margin below the last one.
+    QSize neededSize() const
     {
         QSize needed(0, 0);
         for (const QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (!child->isHidden())
                 needed = needed.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
         needed.rheight() += twips(240);
+        return needed;
+    }
+
+    // The page covers the whole view, and more where its captions need it.
+    void fitPage()
+    {
+        const QSize needed = neededSize();
         QSize view = maximumViewportSize();
         if (needed.height() > view.height())
             view.rwidth() -= verticalScrollBar()->sizeHint().width(); // the bar takes its share
@@ -201,12 +209,15 @@ frmMDI::frmMDI()
     setCentralWidget(central);
 
     buildLauncher();
+    // The pictures are drawn on another core while the window is built.
+    PictureBox::prepareDrawing(picButtonContainer);
     buildWelcomePanel();
     buildBottomStrip();
     buildMenus();
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::refreshMenus);
     resize(twips(11880), twips(8190) + menuBar()->sizeHint().height());
     MDIForm_Load();
+    PictureBox::prepareDrawing(PicCoBrand);
     focusFirstLauncherButton(this);
     oracleHost::install(this);
 }
@@ -217,13 +228,29 @@ frmMDI::~frmMDI()
         oracleHost::install(nullptr);
 }
 
+QRect frmMDI::openingGeometry(const QRect &available) const
+{
+    const int welcomeHeight = static_cast<const WelcomePanel *>(picMain)->neededSize().height();
+    const int needed = menuBar()->sizeHint().height() + Picture1->height() + welcomeHeight + PicCoBrand->height();
+    return QRect(available.topLeft(), QSize(available.width(), qMin(needed, available.height())));
+}
+
 void frmMDI::adoptSubWindow(QMdiSubWindow *window)
 {
     mdiArea->addSubWindow(window);
 }
 
+void frmMDI::makeRoomFor(const QMdiSubWindow *window)
+{
+    const int shortfall = window->geometry().bottom() + 1 - mdiArea->viewport()->height();
+    const int roomBelow = screen() ? screen()->availableGeometry().bottom() - frameGeometry().bottom() : 0;
+    if (shortfall > 0 && roomBelow > 0)
+        resize(width(), height() + qMin(shortfall, roomBelow));
+}
+
 void frmMDI::bringToFront(QMdiSubWindow *window)
 {
+    makeRoomFor(window);
     mdiArea->setActiveSubWindow(window);
 }
 

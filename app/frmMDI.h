@@ -23,6 +23,15 @@ public:
 
     QWidget *formWidget() override { return this; }
 
+    // Where the window opens on a screen of this available area: as wide as
+    // the screen, which its layout is placed by, and as tall as its welcome
+    // panel needs, as far as the screen allows. A window manager maximizes it.
+    QRect openingGeometry(const QRect &available) const;
+
+    // Where no window manager maximized the window, it grows to show an oracle
+    // window whole, as far as the screen allows.
+    void makeRoomFor(const QMdiSubWindow *window);
+
     // Shows the active oracle window's menus, or the main window's own.
     void refreshMenus();
 

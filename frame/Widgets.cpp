@@ -1,6 +1,7 @@
 #include "Widgets.h"
 
 #include "frame/Pause.h"
+#include "frame/PictureCache.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 QFont captionFont(qreal pointSize, bool bold)
 {
@@ -278,15 +278,6 @@ const QIcon &programIcon()
     return *madeIcon;
 }
 
-QSvgRenderer *sharedPicture(const QString &picture)
-{
-    static QHash<QString, QPointer<QSvgRenderer>> pictures;
-    QPointer<QSvgRenderer> &renderer = pictures[picture];
-    if (!renderer) // owned by the application, so they go when it ends
-        renderer = new QSvgRenderer(QStringLiteral(":/pictures/") + picture, QCoreApplication::instance());
-    return renderer;
-}
-
 PictureBox::PictureBox(const QString &objectName, const QString &picture, QWidget *parent)
     : QWidget(parent)
 {
@@ -299,7 +290,6 @@ PictureBox::PictureBox(const QString &objectName, const QString &picture, QWidge
 void PictureBox::setPicture(const QString &picture)
 {
     shown = picture;
-    renderer = nullptr;
     updateGeometry();
     update();
 }
@@ -324,29 +314,40 @@ void PictureBox::setBorder(bool shown)
     update();
 }
 
-QSvgRenderer *PictureBox::loaded() const
-{
-    if (!renderer && !shown.isEmpty())
-        renderer = sharedPicture(shown);
-    return renderer;
-}
-
 QSize PictureBox::sizeHint() const
 {
-    const QSvgRenderer *picture = loaded();
-    return picture && picture->isValid() ? picture->defaultSize() : QSize(64, 64);
+    const QSize designed = shown.isEmpty() ? QSize() : pictureCache::designedSize(shown);
+    return designed.isValid() ? designed : QSize(64, 64);
+}
+
+QRectF PictureBox::pictureArea() const
+{
+    return QRectF(rect()).adjusted(2, 2, -2, -2);
+}
+
+QSize PictureBox::picturePixels() const
+{
+    return (pictureArea().size() * devicePixelRatioF()).toSize();
+}
+
+void PictureBox::prepareDrawing(QWidget *root)
+{
+    QList<pictureCache::Request> requests;
+    for (const PictureBox *box : root->findChildren<PictureBox *>())
+        if (!box->isHidden() && !box->shown.isEmpty())
+            requests.append({box->shown, box->picturePixels()});
+    pictureCache::prepare(requests);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (QSvgRenderer *picture = loaded(); picture && picture->isValid()) {
-        QSizeF size = picture->defaultSize();
-        size.scale(QSizeF(rect().size()) - QSizeF(4, 4), Qt::KeepAspectRatio);
-        const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-        picture->render(&painter, target);
+    if (!shown.isEmpty()) {
+        QImage image = pictureCache::drawn(shown, picturePixels());
+        image.setDevicePixelRatio(devicePixelRatioF());
+        painter.drawImage(pictureArea().topLeft(), image);
     }
+    painter.setRenderHint(QPainter::Antialiasing);
     if (border) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
         painter.setBrush(Qt::NoBrush);

@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QIcon;
-class QSvgRenderer;
 
 // Verdana, or DejaVu Sans where Verdana is missing: never the default font.
 QFont captionFont(qreal pointSize = 9.0, bool bold = false);
@@ -59,10 +58,6 @@ protected:
 // anew would fill the pixmap cache anew.
 const QIcon &programIcon();
 
-// One of the program's SVG pictures (a file name in the resources), read
-// once and shared by every box that shows it, for the whole run.
-QSvgRenderer *sharedPicture(const QString &picture);
-
 // A picture box showing one of the program's SVG pictures, scaled to fit and
 // kept in proportion. It can show a flat single-line border. Give it an
 // accessible name: a screen reader says what the picture shows.
@@ -84,6 +79,10 @@ public:
     bool hasBorder() const { return border; }
     QSize sizeHint() const override;
 
+    // Starts drawing the pictures of the boxes below `root` that are not
+    // hidden, at the size they have now, for the window's first paint.
+    static void prepareDrawing(QWidget *root);
+
 signals:
     void clicked();
     void mouseMoved();
@@ -97,10 +96,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    // The picture is read when it is first needed: a picture that is never
-    // shown (the hidden launcher entries) costs nothing at start-up.
-    QSvgRenderer *loaded() const;
-    mutable QSvgRenderer *renderer = nullptr;
+    // Where the picture goes, inside a margin of two pixels.
+    QRectF pictureArea() const;
+    QSize picturePixels() const;
+
     QString shown;
     bool clickable = false;
     bool border = false;

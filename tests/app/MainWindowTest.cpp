@@ -100,6 +100,43 @@ private slots:
         QVERIFY(main->Label7->geometry().right() < main->cmdMdiExit->x());
     }
 
+    // It opens as wide as the screen and as tall as its welcome panel needs;
+    // a short screen caps it, and the panel scrolls.
+    void theWindowOpensScreenWideAndAsTallAsItsWelcome()
+    {
+        frmMDI *main = shownMain();
+        const QRect opening = main->openingGeometry(QRect(0, 24, 1600, 2000));
+        QCOMPARE(opening.topLeft(), QPoint(0, 24));
+        QCOMPARE(opening.width(), 1600);
+        QVERIFY(opening.height() < 2000);
+        main->setGeometry(opening);
+        QCoreApplication::processEvents();
+        QCOMPARE(qobject_cast<QScrollArea *>(main->picMain)->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(main->openingGeometry(QRect(0, 0, 1600, 300)).height(), 300);
+    }
+
+    // An oracle window taller than the area below the launcher gets room, as
+    // far as the screen allows; a window with room to spare keeps its size.
+    void anOracleWindowGetsRoomDownToTheScreenBottom()
+    {
+        frmMDI *main = shownMain();
+        const QRect screen = main->screen()->availableGeometry();
+        main->setGeometry(main->openingGeometry(QRect(screen.topLeft(), QSize(screen.width(), 300))));
+        QCoreApplication::processEvents();
+        main->LaunchOracle(0);
+        QCoreApplication::processEvents();
+        auto *oracle = main->mdiArea->activeSubWindow();
+        QVERIFY(oracle);
+        QVERIFY(main->height() > 300);
+        QVERIFY(main->frameGeometry().bottom() <= screen.bottom());
+        QVERIFY(main->mdiArea->viewport()->height() > oracle->geometry().bottom()
+                || main->frameGeometry().bottom() == screen.bottom());
+        const QSize grown = main->size();
+        main->LaunchOracle(0);
+        QCoreApplication::processEvents();
+        QCOMPARE(main->size(), grown);
+    }
+
     void layoutFollowsTheScreenWidthNotTheWindow()
     {
         ScriptedDesktop &desktop = scripted();
