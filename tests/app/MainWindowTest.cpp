@@ -121,6 +121,7 @@ private slots:
     {
         frmMDI *main = shownMain();
         const QRect screen = main->screen()->availableGeometry();
+        scripted().screenWidth = screen.width() * 15; // the oracle window is placed within the screen
         main->setGeometry(main->openingGeometry(QRect(screen.topLeft(), QSize(screen.width(), 300))));
         QCoreApplication::processEvents();
         main->LaunchOracle(0);
