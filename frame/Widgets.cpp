@@ -23,6 +23,10 @@ QFont captionFont(qreal pointSize, bool bold)
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    // Each letter fitted to the pixel grid once, as the captions were designed
+    // to be seen, instead of at four fractional positions: crisper, and the
+    // first paint draws a quarter of the glyphs.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
