@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMouseEvent>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -81,7 +80,7 @@ public:
     }
     QString askSaveFileName(const platform::SaveDialogRequest &) override { return {}; }
     QString askOpenFileName(const platform::OpenDialogRequest &) override { return {}; }
-    bool askPrinter(QPrinter &, const platform::PrintRequest &) override { return false; }
+    platform::PrintOutcome print(const platform::PrintRequest &) override { return platform::PrintOutcome::Cancelled; }
     void openUrl(const QUrl &) override {}
     void clearClipboard() override {}
     void runModal(QDialog &) override {}

@@ -6,8 +6,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QLibrary>
 #include <QScreen>
 #include <QTimer>
 
@@ -21,6 +20,22 @@ QWidget *dialogParent()
     if (QWidget *modal = QApplication::activeModalWidget())
         return modal;
     return QApplication::activeWindow();
+}
+
+// The printing module, beside the program in the build and in its own
+// folder of the library folder once installed; loaded once, when first asked.
+QLibrary &printModule()
+{
+    static QLibrary module;
+    if (!module.isLoaded()) {
+        const QString home = QCoreApplication::applicationDirPath();
+        for (const QString &folder : {home, home + QStringLiteral("/" ORRIN_PRINT_MODULE_FOLDER)}) {
+            module.setFileName(folder + QStringLiteral("/orrin_print"));
+            if (module.load())
+                break;
+        }
+    }
+    return module;
 }
 
 // A file dialog opens large enough for its side bar and a useful list, but
@@ -73,12 +88,14 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
-    bool askPrinter(QPrinter &printer, const PrintRequest &request) override
+    PrintOutcome print(const PrintRequest &request) override
     {
-        QPrintDialog dialog(&printer, dialogParent());
-        dialog.setOptions(request.options);
-        dialog.setPrintRange(request.initialRange);
-        return dialog.exec() == QDialog::Accepted;
+        using PrintDocument = bool (*)(const QTextDocument *, bool, QWidget *);
+        const auto printDocument = reinterpret_cast<PrintDocument>(printModule().resolve("orrinPrintDocument"));
+        if (!printDocument)
+            return PrintOutcome::Unavailable;
+        return printDocument(request.document, request.selection, dialogParent()) ? PrintOutcome::Printed
+                                                                                  : PrintOutcome::Cancelled;
     }
 
     void openUrl(const QUrl &address) override { QDesktopServices::openUrl(address); }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QAbstractPrintDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
 
 class QDialog;
-class QPrinter;
+class QTextDocument;
 
 // The visual half of the desktop seam: message boxes, dialogs, the shell's
 // "open", the clipboard, the screen and the waits. Windows reach the desktop
@@ -39,10 +38,13 @@ struct OpenDialogRequest {
     bool hideReadOnly = true;
 };
 
+// What to print: the whole report, or the part of it the user selected.
 struct PrintRequest {
-    QAbstractPrintDialog::PrintDialogOptions options;
-    QAbstractPrintDialog::PrintRange initialRange = QAbstractPrintDialog::AllPages;
+    const QTextDocument *document = nullptr;
+    bool selection = false;
 };
+
+enum class PrintOutcome { Printed, Cancelled, Unavailable };
 
 class Desktop {
 public:
@@ -53,8 +55,8 @@ public:
     virtual QString askSaveFileName(const SaveDialogRequest &request) = 0;
     // The chosen path of an existing file, or empty when the user cancelled.
     virtual QString askOpenFileName(const OpenDialogRequest &request) = 0;
-    // Lets the user set up `printer`; false when cancelled.
-    virtual bool askPrinter(QPrinter &printer, const PrintRequest &request) = 0;
+    // Lets the user choose a printer and prints the request's document on it.
+    virtual PrintOutcome print(const PrintRequest &request) = 0;
     virtual void openUrl(const QUrl &address) = 0;
     virtual void clearClipboard() = 0;
     // Runs `dialog` as an application-modal window and returns when it closes.

@@ -2,10 +2,11 @@
 # Installs the built program into a staging folder, as a package would, and
 # checks that the program, its desktop entry, its metadata and its icons
 # land where the desktop looks for them, and that the validators accept them.
-#   check-install.sh <build folder> <application id>
+#   check-install.sh <build folder> <application id> <library folder, relative>
 set -u
 build=$1
 id=$2
+libdir=$3
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null || { echo "cmake --install failed"; exit 1; }
@@ -19,6 +20,8 @@ need() {
 }
 need "$stage/usr/bin/OrrinFreeDivinationI"
 [ -x "$stage/usr/bin/OrrinFreeDivinationI" ] || { echo "the program is not executable"; status=1; }
+# Printing is a module the program loads from its own folder of the library folder.
+need "$stage/usr/$libdir/OrrinFreeDivinationI/orrin_print.so"
 need "$share/applications/$id.desktop"
 need "$share/metainfo/$id.metainfo.xml"
 need "$share/icons/hicolor/scalable/apps/$id.svg"
@@ -41,5 +44,5 @@ grep -q "<screenshot" "$share/metainfo/$id.metainfo.xml" || { echo "the metadata
 desktop-file-validate "$share/applications/$id.desktop" || status=1
 appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" >/dev/null \
     || { appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"; status=1; }
-[ $status -eq 0 ] && echo "installed: program, desktop entry, metadata, icons"
+[ $status -eq 0 ] && echo "installed: program, printing module, desktop entry, metadata, icons"
 exit $status

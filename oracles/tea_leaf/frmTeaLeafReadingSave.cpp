@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -289,28 +288,18 @@ void frmTeaLeafReadingSave::cmdSave_Click()
 
 void frmTeaLeafReadingSave::cmdPrint_Click()
 {
+    // What is printed is the selection where there is one, else the whole report.
     const QTextCursor selection = RTB->textCursor();
-    const bool selected = selection.hasSelection();
-
-    platform::PrintRequest request;
-    request.options = QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
-                      | QAbstractPrintDialog::PrintCollateCopies;
-    if (selected)
-        request.options |= QAbstractPrintDialog::PrintSelection;
-    request.initialRange = selected ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages;
-    QPrinter printer(QPrinter::HighResolution);
-    if (!platform::desktop().askPrinter(printer, request))
-        return;
-
-    // What is printed follows the selection, whatever range the dialog returned.
-    if (selected) {
-        QTextDocument part;
+    QTextDocument part;
+    platform::PrintRequest request{RTB->document(), selection.hasSelection()};
+    if (request.selection) {
         part.setDefaultFont(RTB->document()->defaultFont());
         QTextCursor(&part).insertFragment(selection.selection());
-        part.print(&printer);
-    } else {
-        RTB->document()->print(&printer);
+        request.document = &part;
     }
+    if (platform::desktop().print(request) == platform::PrintOutcome::Unavailable)
+        MsgBox(QStringLiteral("Printing is not available: the program's printing module is missing."),
+               QMessageBox::Critical);
 }
 
 void frmTeaLeafReadingSave::oracleUnload()

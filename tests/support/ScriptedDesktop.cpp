@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QTest>
 
 ScriptedDesktop::ScriptedDesktop()
@@ -59,15 +60,17 @@ QString ScriptedDesktop::askSaveFileName(const platform::SaveDialogRequest &requ
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
-bool ScriptedDesktop::askPrinter(QPrinter &printer, const platform::PrintRequest &request)
+platform::PrintOutcome ScriptedDesktop::print(const platform::PrintRequest &request)
 {
     printRequests.append(request);
     log.append(QStringLiteral("printer dialog"));
     if (printToPdf.isEmpty())
-        return false;
+        return platform::PrintOutcome::Cancelled;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printToPdf);
-    return true;
+    request.document->print(&printer);
+    return platform::PrintOutcome::Printed;
 }
 
 void ScriptedDesktop::runModal(QDialog &dialog)

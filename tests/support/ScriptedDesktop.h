@@ -36,8 +36,8 @@ public:
     QList<platform::OpenDialogRequest> openRequests;
     QStringList openAnswers;
 
-    // Printer dialogs: the requests; the answer sets the printer up to write
-    // a PDF at `printToPdf` (empty = cancel).
+    // Printer dialogs: the requests; the answer prints the document as a PDF
+    // at `printToPdf` (empty = cancel).
     QList<platform::PrintRequest> printRequests;
     QString printToPdf;
 
@@ -60,7 +60,7 @@ public:
     QMessageBox::StandardButton showMessage(const platform::MessageRequest &request) override;
     QString askSaveFileName(const platform::SaveDialogRequest &request) override;
     QString askOpenFileName(const platform::OpenDialogRequest &request) override;
-    bool askPrinter(QPrinter &printer, const platform::PrintRequest &request) override;
+    platform::PrintOutcome print(const platform::PrintRequest &request) override;
     void openUrl(const QUrl &address) override;
     void clearClipboard() override { ++clipboardClears; }
     void runModal(QDialog &dialog) override;

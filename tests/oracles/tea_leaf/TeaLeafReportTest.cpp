@@ -8,11 +8,13 @@
 #include "frame/Widgets.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingDisplay.h"
 #include "oracles/tea_leaf/frmTeaLeafReadingSave.h"
+#include "platform/print/PrintDialogSetup.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLibrary>
 #include <QMap>
 #include <QMdiArea>
 #include <QProcess>
@@ -593,8 +595,11 @@ private slots:
 
         QCOMPARE(desktop.printRequests.size(), 1);
         const platform::PrintRequest &request = desktop.printRequests.first();
-        QVERIFY(!request.options.testFlag(QAbstractPrintDialog::PrintPageRange));
-        QCOMPARE(request.initialRange, select ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+        QCOMPARE(request.selection, select);
+        const platform::PrintDialogSetup setup = platform::printDialogSetup(select);
+        QVERIFY(!setup.options.testFlag(QAbstractPrintDialog::PrintPageRange));
+        QCOMPARE(setup.options.testFlag(QAbstractPrintDialog::PrintSelection), select);
+        QCOMPARE(setup.range, select ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
         if (cancel) {
             QVERIFY(!QFile::exists(pdf));
             return;
@@ -608,6 +613,14 @@ private slots:
         QCOMPARE(text.contains(Headings[0]), !select);
         QCOMPARE(text.contains(Headings[2]), !select);
         QCOMPARE(text.contains(Meanings[2]), !select);
+    }
+
+    // The printing module is built, loads, and offers what the program calls.
+    void thePrintModuleLoads()
+    {
+        QLibrary module(QStringLiteral(ORRIN_PRINT_MODULE));
+        QVERIFY2(module.load(), qPrintable(module.errorString()));
+        QVERIFY(module.resolve("orrinPrintDocument"));
     }
 
     void printWhileOpenOnlyBringsTheReportForward()
