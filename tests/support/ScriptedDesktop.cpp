@@ -64,6 +64,8 @@ platform::PrintOutcome ScriptedDesktop::print(const platform::PrintRequest &requ
 {
     printRequests.append(request);
     log.append(QStringLiteral("printer dialog"));
+    if (printingMissing)
+        return platform::PrintOutcome::Unavailable;
     if (printToPdf.isEmpty())
         return platform::PrintOutcome::Cancelled;
     QPrinter printer(QPrinter::HighResolution);

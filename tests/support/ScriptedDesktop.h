@@ -40,6 +40,7 @@ public:
     // at `printToPdf` (empty = cancel).
     QList<platform::PrintRequest> printRequests;
     QString printToPdf;
+    bool printingMissing = false; // the printing module could not be loaded
 
     QList<QUrl> openedAddresses;
     int clipboardClears = 0;

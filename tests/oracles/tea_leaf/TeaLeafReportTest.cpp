@@ -615,12 +615,23 @@ private slots:
         QCOMPARE(text.contains(Meanings[2]), !select);
     }
 
-    // The printing module is built, loads, and offers what the program calls.
-    void thePrintModuleLoads()
+    // The printing module is built, loads, and offers what the program calls;
+    // where it is missing, the user is told and the report stays as it was.
+    void thePrintModuleLoadsOrTheUserIsTold()
     {
         QLibrary module(QStringLiteral(ORRIN_PRINT_MODULE));
         QVERIFY2(module.load(), qPrintable(module.errorString()));
         QVERIFY(module.resolve("orrinPrintDocument"));
+
+        ScriptedDesktop &desktop = scripted();
+        desktop.printingMissing = true;
+        frmTeaLeafReadingSave *report = openReport();
+        const QString before = report->RTB->toPlainText();
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QCOMPARE(desktop.messages.size(), 1);
+        QCOMPARE(desktop.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(!desktop.messages.first().text.isEmpty());
+        QCOMPARE(report->RTB->toPlainText(), before);
     }
 
     void printWhileOpenOnlyBringsTheReportForward()
