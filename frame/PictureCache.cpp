@@ -1,10 +1,12 @@
 #include "PictureCache.h"
 
+#include "frame/DrawPicture.h"
+
 #include <QCache>
 #include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
-#include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <thread>
@@ -51,18 +53,19 @@ QString resourceOf(const QString &picture)
 // Safe on any thread: the renderer and the image belong to the caller.
 QImage draw(const QString &picture, QSize pixels)
 {
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
     QSvgRenderer svg(resourceOf(picture));
-    if (!svg.isValid() || pixels.isEmpty())
-        return image;
-    QSizeF size = svg.defaultSize();
-    size.scale(QSizeF(pixels), Qt::KeepAspectRatio);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    svg.render(&painter, QRectF(QPointF((pixels.width() - size.width()) / 2, (pixels.height() - size.height()) / 2),
-                                size));
-    return image;
+    return drawPicture(svg, pixels);
+}
+
+// The pixels the build drew ahead for this size, taken in place; a null
+// image where it drew none.
+QImage drawnAheadImage(const QString &key, QSize pixels)
+{
+    const QResource raw(QStringLiteral(":/drawn/") + key);
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression
+        || raw.size() != qint64(pixels.width()) * pixels.height() * 4)
+        return {};
+    return QImage(raw.data(), pixels.width(), pixels.height(), pixels.width() * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
 void keep(Store &kept, const QString &key, const QImage &image)
@@ -73,6 +76,11 @@ void keep(Store &kept, const QString &key, const QImage &image)
 
 } // namespace
 
+bool isDrawnAhead(const QString &picture, QSize pixels)
+{
+    return !drawnAheadImage(keyOf(picture, pixels), pixels).isNull();
+}
+
 QImage drawn(const QString &picture, QSize pixels)
 {
     Store &kept = store();
@@ -80,7 +88,9 @@ QImage drawn(const QString &picture, QSize pixels)
     const QString key = keyOf(picture, pixels);
     if (const QImage *image = kept.images.object(key))
         return *image;
-    const QImage image = draw(picture, pixels);
+    QImage image = drawnAheadImage(key, pixels);
+    if (image.isNull())
+        image = draw(picture, pixels);
     keep(kept, key, image);
     return image;
 }
@@ -98,11 +108,15 @@ QSize designedSize(const QString &picture)
 
 void prepare(const QList<Request> &requests)
 {
-    if (requests.isEmpty())
-        return;
     Store &kept = store();
-    kept.drawing.emplace_back([&kept, requests] {
-        for (const Request &request : requests)
+    QList<Request> toDraw;
+    for (const Request &request : requests)
+        if (!isDrawnAhead(request.picture, request.pixels))
+            toDraw.append(request);
+    if (toDraw.isEmpty())
+        return;
+    kept.drawing.emplace_back([&kept, toDraw] {
+        for (const Request &request : toDraw)
             keep(kept, keyOf(request.picture, request.pixels), draw(request.picture, request.pixels));
     });
     // Ended while the application still stands, whatever its windows did.

@@ -19,6 +19,10 @@ struct Request {
 // now unless it is kept already.
 QImage drawn(const QString &picture, QSize pixels);
 
+// Whether the build drew the picture ahead at this size (the main window's
+// pictures at the scales most screens use).
+bool isDrawnAhead(const QString &picture, QSize pixels);
+
 // The size the picture is designed at; an invalid size for a missing picture.
 QSize designedSize(const QString &picture);
 

@@ -83,6 +83,9 @@ public:
     // hidden, at the size they have now, for the window's first paint.
     static void prepareDrawing(QWidget *root);
 
+    // The size, in device pixels, the picture is drawn at.
+    QSize picturePixels() const;
+
 signals:
     void clicked();
     void mouseMoved();
@@ -98,7 +101,6 @@ protected:
 private:
     // Where the picture goes, inside a margin of two pixels.
     QRectF pictureArea() const;
-    QSize picturePixels() const;
 
     QString shown;
     bool clickable = false;

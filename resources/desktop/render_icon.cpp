@@ -1,15 +1,14 @@
-// Renders the program's SVG icon into a square picture:
-//   orrin_render_icon <in.svg> <out.png|out.argb> <size>
+// Renders one of the program's SVG pictures, centred and in proportion:
+//   orrin_render_icon <in.svg> <out.png|out.argb> <size|widthxheight>
 // A .png is for the icon theme; an .argb holds the bare pixels (32-bit
-// premultiplied ARGB, row by row) for the window icon, which the program
-// then takes as it is, with no image reader to start.
+// premultiplied ARGB, row by row) for the window icon and the pictures the
+// main window opens with, which the program then takes as they are.
+#include "frame/DrawPicture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <cstdio>
 
@@ -17,10 +16,12 @@ int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
-    bool sizeOk = false;
-    const int size = arguments.value(3).toInt(&sizeOk);
-    if (arguments.size() != 4 || !sizeOk || size <= 0) {
-        std::fprintf(stderr, "usage: orrin_render_icon <in.svg> <out.png> <size>\n");
+    const QStringList sides = arguments.value(3).split(QLatin1Char('x'));
+    bool widthOk = false;
+    bool heightOk = false;
+    const QSize size(sides.value(0).toInt(&widthOk), sides.value(sides.size() - 1).toInt(&heightOk));
+    if (arguments.size() != 4 || sides.size() > 2 || !widthOk || !heightOk || size.isEmpty()) {
+        std::fprintf(stderr, "usage: orrin_render_icon <in.svg> <out.png|out.argb> <size|widthxheight>\n");
         return 2;
     }
     QSvgRenderer renderer(arguments[1]);
@@ -28,12 +29,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot read %s\n", qPrintable(arguments[1]));
         return 1;
     }
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
+    const QImage image = drawPicture(renderer, size);
     QDir().mkpath(QFileInfo(arguments[2]).absolutePath());
     if (arguments[2].endsWith(QLatin1String(".argb"))) {
         QFile raw(arguments[2]);

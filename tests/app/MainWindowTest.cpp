@@ -5,6 +5,7 @@
 #include "app/frmMDI.h"
 #include "frame/WindowRegistry.h"
 #include "frame/modHelp.h"
+#include "frame/PictureCache.h"
 #include "frame/Widgets.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingDisplay.h"
 #include "oracles/coffee_cup/frmCoffeeCupReadingMain.h"
@@ -136,6 +137,21 @@ private slots:
         main->LaunchOracle(0);
         QCoreApplication::processEvents();
         QCOMPARE(main->size(), grown);
+    }
+
+    // The build drew the pictures the window opens with at the size they are
+    // shown, so its first paint draws none of them.
+    void itsPicturesWereDrawnAhead()
+    {
+        frmMDI *main = shownMain();
+        int shown = 0;
+        for (const PictureBox *box : main->findChildren<PictureBox *>()) {
+            if (!box->isVisible())
+                continue;
+            ++shown;
+            QVERIFY2(pictureCache::isDrawnAhead(box->picture(), box->picturePixels()), qPrintable(box->picture()));
+        }
+        QCOMPARE(shown, 7);
     }
 
     void layoutFollowsTheScreenWidthNotTheWindow()

@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "frame/DrawPicture.h"
 #include "frame/PictureCache.h"
 
 #include <QObject>
@@ -44,6 +45,17 @@ private slots:
         QVERIFY(opaqueColumns(banner, 23) > 250);
         QCOMPARE(pictureCache::drawn(QStringLiteral("teapot.svg"), pixels), onDemand);
         QCOMPARE(pictureCache::drawn(QStringLiteral("teapot.svg"), QSize(33, 33)).size(), QSize(33, 33));
+    }
+
+    // What the build drew ahead is what the program would draw itself.
+    void picturesDrawnAheadAreTheProgramsOwn()
+    {
+        const QString picture = QStringLiteral("icon_tea_leaf.svg");
+        const QSize pixels(45, 45);
+        QVERIFY(pictureCache::isDrawnAhead(picture, pixels));
+        QSvgRenderer svg(QStringLiteral(":/pictures/") + picture);
+        QCOMPARE(pictureCache::drawn(picture, pixels), drawPicture(svg, pixels));
+        QVERIFY(!pictureCache::isDrawnAhead(picture, QSize(44, 45)));
     }
 
     void aMissingPictureDrawsNothing()
